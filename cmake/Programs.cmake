@@ -1,0 +1,16 @@
+# The seven programs. Each directory holds the program's routines (built into
+# <name>_lib) and main.cpp (a thin wrapper around <name>::run).
+set(GR_PROGRAMS trendrank homorank multicomp anovaf distsearch cdfplot boxplot)
+
+# gr_program(<name> [LIBS <libs>...]): builds <name>_lib from every .cpp of the
+# directory except main.cpp, and the executable <name> from main.cpp.
+function(gr_program name)
+  cmake_parse_arguments(P "" "" "LIBS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  list(REMOVE_ITEM srcs ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
+  add_library(${name}_lib STATIC ${srcs})
+  target_include_directories(${name}_lib PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name}_lib PUBLIC common console ${P_LIBS})
+  add_executable(${name} main.cpp)
+  target_link_libraries(${name} PRIVATE ${name}_lib)
+endfunction()

@@ -1,0 +1,49 @@
+// The group-data dialogue of the interactive programs: the count prompt with
+// the limit 10 inside it, one read of all sizes, a two-line prompt and one read
+// per group, the level prompt, and the echo of each group under a heading.
+// Each program gives its own texts (UTF-8; written as code page 932).
+//
+// Values the storage cannot hold are refused right after the read that brought
+// them: K above 10, a size above the program's limit, a total outside 32 bits.
+#ifndef COMMON_DIALOGUE_H
+#define COMMON_DIALOGUE_H
+
+#include <cstdint>
+
+#include "common/groupdata.h"
+#include "console/console.h"
+
+namespace common {
+
+// Prints one group's observations (A(1..N); N may be zero or negative).
+using EchoPrinter = void (*)(con::Console&, const float* a, int32_t n);
+
+struct DialogueTexts {
+  const char* count_head;    // before the limit 10: "標本の個数("
+  const char* count_tail;    // after it: "以下)を入力して下さい"
+  const char* sizes;         // after K: " 個の標本サイズを入力して下さい"
+  const char* group_head;    // "第"
+  const char* group_obs;     // after i: " 標本の観測値を" (then N(i))
+  const char* group_more;    // second line: "個入力してください."
+  const char* level;         // level prompt, or nullptr when none is asked
+  const char* echo_heading;  // after i: " 標本目の観測値は "
+};
+
+// Runs the dialogue and the echo; fills every field of `data`.
+// max_size is the program's largest group.
+void group_dialogue(con::Console& c, const DialogueTexts& texts, int max_size,
+                    EchoPrinter echo, GroupData& data);
+
+// Silent reader of the filters: K, the sizes, then each group's observations,
+// nothing printed. Same refusals as the dialogue.
+void read_groups_silently(con::Console& c, int max_size, GroupData& data);
+
+// The grand mean as the trend and homogeneity programs form it: every term
+// X(i,j)/NTOT divided separately; within a group the terms are summed in double
+// from the stored single value, stored after the group's last even j, and for
+// an odd size the last term is added to that stored value and stored again.
+float grand_mean(const GroupData& data);
+
+}  // namespace common
+
+#endif  // COMMON_DIALOGUE_H

@@ -1,0 +1,29 @@
+// The group data set every program reads: K groups, their sizes as typed,
+// the observations (single precision) and the level. Storage is sized for the
+// largest program (10 groups of 1000); each program passes its own limits to
+// the dialogue or reader, which refuses anything beyond them.
+#ifndef COMMON_GROUPDATA_H
+#define COMMON_GROUPDATA_H
+
+#include <cstdint>
+
+namespace common {
+
+constexpr int kMaxGroups = 10;
+constexpr int kMaxGroupSize = 1000;
+
+struct GroupData {
+  int32_t ngroup = 0;                      // K, as typed
+  int32_t nsize[kMaxGroups] = {};          // N(1..K), as typed (may be <= 0)
+  float xobs[kMaxGroups][kMaxGroupSize] = {};  // X(i,j) is xobs[i-1][j-1]
+  int32_t ntotal = 0;                      // sum of the sizes as typed
+  float alpha = 0.0f;                      // the significance level
+  // Number of groups that hold data: max(K, 0) (K is at most 10 once read).
+  int groups() const { return ngroup > 0 ? ngroup : 0; }
+  // Number of observations group i (0-based) holds: max(N(i), 0).
+  int count(int i) const { return nsize[i] > 0 ? nsize[i] : 0; }
+};
+
+}  // namespace common
+
+#endif  // COMMON_GROUPDATA_H

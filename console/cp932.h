@@ -1,0 +1,17 @@
+// Program texts are kept readable as UTF-8 in the source and written as code
+// page 932 bytes. sjis() converts a UTF-8 text once; every character the
+// programs print is in its table. A character outside the table becomes "?"
+// (the tests check every text's byte length, so this never reaches a user).
+#ifndef CONSOLE_CP932_H
+#define CONSOLE_CP932_H
+
+#include <string>
+#include <string_view>
+
+namespace con {
+
+std::string sjis(std::string_view utf8);
+
+}  // namespace con
+
+#endif  // CONSOLE_CP932_H
