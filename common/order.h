@@ -1,0 +1,18 @@
+// Ascending selection sort of a single-precision vector, in place.
+// Each pass scans for the smallest value with a strict comparison and makes
+// one exchange, only when a smaller value than the first was found; equal
+// values are never exchanged and the sort is not stable. A comparison with a
+// NaN is false, so every NaN keeps its position. (N-1)N/2 comparisons.
+#ifndef COMMON_ORDER_H
+#define COMMON_ORDER_H
+
+#include <cstdint>
+
+namespace common {
+
+// Sorts z[0..n-1] ascending; nothing happens when n <= 1.
+void order_(float* z, int32_t n);
+
+}  // namespace common
+
+#endif  // COMMON_ORDER_H

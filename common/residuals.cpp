@@ -1,0 +1,40 @@
+// Group means (each x/n added separately, in double, stored single) and the
+// pooled residuals (x - mean) / c, c = sqrt(1 - 1/n) rounded to single; the
+// difference and the quotient are formed in double and rounded once.
+// A group of one has c = 0 and gives the NaN of 0/0; groups of size zero or
+// less contribute nothing. The sizes are at most 1000 (checked on reading).
+#include "common/residuals.h"
+
+#include <cmath>
+
+namespace common {
+
+void group_means(const GroupData& data, float xmean[kMaxGroups]) {
+  for (int i = 0; i < kMaxGroups; ++i) xmean[i] = 0.0f;
+  for (int i = 0; i < data.groups(); ++i) {
+    const int n = data.count(i);
+    if (n <= 0) continue;
+    const double dn = static_cast<double>(n);
+    double sum = 0.0;
+    for (int j = 0; j < n; ++j) sum += static_cast<double>(data.xobs[i][j]) / dn;
+    xmean[i] = static_cast<float>(sum);
+  }
+}
+
+int32_t pooled_residuals(const GroupData& data, const float xmean[kMaxGroups], float* zres) {
+  int32_t k = 0;
+  for (int i = 0; i < data.groups(); ++i) {
+    const int n = data.count(i);
+    if (n <= 0) continue;
+    const float c = static_cast<float>(std::sqrt(1.0 - 1.0 / static_cast<double>(n)));
+    const double m = static_cast<double>(xmean[i]);
+    for (int j = 0; j < n; ++j) {
+      zres[k] =
+          static_cast<float>((static_cast<double>(data.xobs[i][j]) - m) / static_cast<double>(c));
+      ++k;
+    }
+  }
+  return k;
+}
+
+}  // namespace common

@@ -1,0 +1,29 @@
+// Group means and pooled standardised within-group residuals.
+// A group mean is the sum of x/n over the group, each observation divided by
+// the size before it is added (double precision, stored single). A residual is
+// (x - mean) / sqrt(1 - 1/n) of its group, rounded once to single; the groups
+// are pooled in group order, within a group in input order.
+#ifndef COMMON_RESIDUALS_H
+#define COMMON_RESIDUALS_H
+
+#include <cstdint>
+
+#include "common/groupdata.h"
+
+namespace common {
+
+// Room for every residual of a data set: 10 groups of at most 1000.
+constexpr int kMaxResiduals = kMaxGroups * kMaxGroupSize;
+
+// xmean[i] = mean of group i (0-based) for i < data.groups(); 0 for a group of
+// size zero or less. Entries from data.groups() on are set to 0.
+void group_means(const GroupData& data, float xmean[kMaxGroups]);
+
+// Writes the residuals of every group of positive size, in pooling order, into
+// zres (room for kMaxResiduals) and returns how many were written (the sum of
+// the positive sizes). A group of one observation gives 0/0, a NaN.
+int32_t pooled_residuals(const GroupData& data, const float xmean[kMaxGroups], float* zres);
+
+}  // namespace common
+
+#endif  // COMMON_RESIDUALS_H
