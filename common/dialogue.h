@@ -31,8 +31,8 @@ struct DialogueTexts {
 
 // Runs the dialogue and the echo; fills every field of `data`.
 // max_size is the program's largest group.
-void group_dialogue(con::Console& c, const DialogueTexts& texts, int max_size,
-                    EchoPrinter echo, GroupData& data);
+void group_dialogue(con::Console& c, const DialogueTexts& texts, int max_size, EchoPrinter echo,
+                    GroupData& data);
 
 // Silent reader of the filters: K, the sizes, then each group's observations,
 // nothing printed. Same refusals as the dialogue.

@@ -13,11 +13,11 @@ constexpr int kMaxGroups = 10;
 constexpr int kMaxGroupSize = 1000;
 
 struct GroupData {
-  int32_t ngroup = 0;                      // K, as typed
-  int32_t nsize[kMaxGroups] = {};          // N(1..K), as typed (may be <= 0)
+  int32_t ngroup = 0;                          // K, as typed
+  int32_t nsize[kMaxGroups] = {};              // N(1..K), as typed (may be <= 0)
   float xobs[kMaxGroups][kMaxGroupSize] = {};  // X(i,j) is xobs[i-1][j-1]
-  int32_t ntotal = 0;                      // sum of the sizes as typed
-  float alpha = 0.0f;                      // the significance level
+  int32_t ntotal = 0;                          // sum of the sizes as typed
+  float alpha = 0.0f;                          // the significance level
   // Number of groups that hold data: max(K, 0) (K is at most 10 once read).
   int groups() const { return ngroup > 0 ? ngroup : 0; }
   // Number of observations group i (0-based) holds: max(N(i), 0).

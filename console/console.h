@@ -27,13 +27,13 @@ enum Severity : int {
 
 // Message numbers (shown in messages and in the end-of-run summary).
 enum MessageId : int {
-  kMsgBadCharacter = 1001,     // a character that cannot belong to a number
-  kMsgIntegerRange = 1002,     // an integer outside the 32-bit range
-  kMsgRealRange = 1003,        // a real beyond the single-precision range
-  kMsgRepeatCount = 1004,      // a repeat count below 1 or too large
-  kMsgEndOfInput = 1005,       // end of input while a value was expected
-  kMsgOutsideData = 1006,      // data the program cannot hold or use (refused)
-  kMsgFault = 1007,            // an unrecoverable fault
+  kMsgBadCharacter = 1001,  // a character that cannot belong to a number
+  kMsgIntegerRange = 1002,  // an integer outside the 32-bit range
+  kMsgRealRange = 1003,     // a real beyond the single-precision range
+  kMsgRepeatCount = 1004,   // a repeat count below 1 or too large
+  kMsgEndOfInput = 1005,    // end of input while a value was expected
+  kMsgOutsideData = 1006,   // data the program cannot hold or use (refused)
+  kMsgFault = 1007,         // an unrecoverable fault
 };
 
 // Thrown to end a run early; carries the exit status.
@@ -54,10 +54,10 @@ class Item {
   enum Kind { kText, kInt, kSingle, kDouble };
   Item(const std::string& text) : kind_(kText), text_(text) {}  // NOLINT: implicit by design
   Item(const char* text) : kind_(kText), text_(text) {}         // NOLINT
-  Item(int32_t v) : kind_(kInt), i_(v) {}                        // NOLINT
-  Item(int64_t v) : kind_(kInt), i_(v) {}                        // NOLINT
-  Item(float v) : kind_(kSingle), f_(v) {}                       // NOLINT
-  Item(double v) : kind_(kDouble), d_(v) {}                      // NOLINT
+  Item(int32_t v) : kind_(kInt), i_(v) {}                       // NOLINT
+  Item(int64_t v) : kind_(kInt), i_(v) {}                       // NOLINT
+  Item(float v) : kind_(kSingle), f_(v) {}                      // NOLINT
+  Item(double v) : kind_(kDouble), d_(v) {}                     // NOLINT
   Kind kind() const { return kind_; }
   std::string_view text() const { return text_; }
   int64_t integer() const { return i_; }

@@ -21,19 +21,34 @@ std::string free_single(float x);
 std::string free_double(double x);
 std::string free_int(int64_t v);
 
-std::string field_f(double x, int w, int d);  // Fw.d (pass a float widened)
-std::string field_i(int64_t v, int w);        // Iw
+std::string field_f(double x, int w, int d);     // Fw.d (pass a float widened)
+std::string field_i(int64_t v, int w);           // Iw
 std::string field_a(std::string_view s, int w);  // Aw
-std::string field_x(int n);                   // nX
+std::string field_x(int n);                      // nX
 
 // A fixed-layout record built field by field, in layout order.
 class Record {
  public:
-  Record& x(int n) { s_ += field_x(n); return *this; }
-  Record& f(double v, int w, int d) { s_ += field_f(v, w, d); return *this; }
-  Record& i(int64_t v, int w) { s_ += field_i(v, w); return *this; }
-  Record& a(std::string_view t, int w) { s_ += field_a(t, w); return *this; }
-  Record& text(std::string_view t) { s_ += t; return *this; }
+  Record& x(int n) {
+    s_ += field_x(n);
+    return *this;
+  }
+  Record& f(double v, int w, int d) {
+    s_ += field_f(v, w, d);
+    return *this;
+  }
+  Record& i(int64_t v, int w) {
+    s_ += field_i(v, w);
+    return *this;
+  }
+  Record& a(std::string_view t, int w) {
+    s_ += field_a(t, w);
+    return *this;
+  }
+  Record& text(std::string_view t) {
+    s_ += t;
+    return *this;
+  }
   const std::string& str() const { return s_; }
   operator std::string_view() const { return s_; }  // NOLINT: pass to put_line
 
