@@ -1,0 +1,16 @@
+// Routes the library's lines by unit: 6 to standard output, 0 to standard
+// error, any other unit nowhere (the console knows only the two streams).
+#include "numlib/console_sink.h"
+
+namespace numlib {
+
+void ConsoleSink::line(int32_t unit, std::string_view bytes) {
+  if (unit == 6) {
+    console_.put_line(bytes);
+  } else if (unit == 0) {
+    err_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    err_.write("\r\n", 2);
+  }
+}
+
+}  // namespace numlib

@@ -1,0 +1,181 @@
+// The double-exponential quadrature: first-call tables, argument checks, the
+// condition codes of every outcome, and known integrals.
+#include "numlib/daqei.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <memory>
+
+#include "numlib/library.h"
+
+namespace {
+
+const double kEps = static_cast<double>(1.0e-8f);  // 1e-8 widened from single
+
+struct Result {
+  double s = -7.0;
+  double err = -7.0;
+  int32_t n = -7;
+  int32_t icon = -7;
+};
+
+Result integrate(numlib::Library& lib, const numlib::Integrand& f, double epsa, double epsr,
+                 int32_t nmin, int32_t nmax) {
+  Result r;
+  numlib::daqei_(lib, f, epsa, epsr, nmin, nmax, r.s, r.err, r.n, r.icon);
+  return r;
+}
+
+double normal_density(const double& x) { return std::exp(-x * x / 2.0) / std::sqrt(2.0 * M_PI); }
+
+TEST(Daqei, FirstCallTables) {
+  auto lib = std::make_unique<numlib::Library>();
+  integrate(
+      *lib, [](const double&) { return 0.0; }, -1.0, kEps, 20, 645);
+  EXPECT_EQ(lib->first, 1);
+  EXPECT_EQ(lib->epsm, 2.22e-16);
+  EXPECT_EQ(lib->ntab, 352);
+  EXPECT_EQ(lib->nall, 705);
+  EXPECT_EQ(lib->newton_steps, 3);
+  EXPECT_NEAR(lib->tmax, 6.811136524, 1e-9);
+  // tmax solves 0.375 exp(t + 0.75 e^t) = big.
+  const double hbig = std::log(lib->big) - std::log(0.375);
+  EXPECT_NEAR(0.75 * std::exp(lib->tmax) + lib->tmax, hbig, 1e-12 * hbig);
+  const double t1 = lib->tmax * 0.002840909090909091;
+  EXPECT_NEAR(lib->x[1], std::sinh(1.5 * std::sinh(t1)), 1e-15);
+  EXPECT_NEAR(lib->x[352] / 2.638e295, 1.0, 1e-3);
+  EXPECT_NEAR(lib->w[352] / 1.197e298, 1.0, 1e-3);
+  for (int i = 2; i <= 352; ++i) ASSERT_LT(lib->x[i - 1], lib->x[i]);
+}
+
+// Bad arguments: code 30000, the outputs untouched.
+TEST(Daqei, ArgumentChecks) {
+  struct Case {
+    double epsa, epsr;
+    int32_t nmin, nmax;
+  };
+  const Case cases[] = {{-1.0, kEps, 20, 645},
+                        {kEps, -1.0, 20, 645},
+                        {kEps, kEps, 3, 2},
+                        {kEps, kEps, -1, 645},
+                        {-0.5, -0.5, -3, -4}};
+  auto lib = std::make_unique<numlib::Library>();
+  int calls = 0;
+  for (const Case& c : cases) {
+    Result r = integrate(
+        *lib,
+        [&calls](const double&) {
+          ++calls;
+          return 1.0;
+        },
+        c.epsa, c.epsr, c.nmin, c.nmax);
+    EXPECT_EQ(r.icon, 30000);
+    EXPECT_EQ(r.s, -7.0);
+    EXPECT_EQ(r.err, -7.0);
+    EXPECT_EQ(r.n, -7);
+  }
+  EXPECT_EQ(calls, 0);
+  EXPECT_EQ(lib->first, 1);
+}
+
+// A side's terms at 32, 64, ... give the truncation and the evaluation counts.
+TEST(Daqei, Outcomes) {
+  struct Case {
+    const char* name;
+    double (*f)(const double&);
+    double epsa, epsr;
+    int32_t nmin, nmax;
+    int32_t n, icon;
+  };
+  const Case cases[] = {
+      {"zero", [](const double&) { return 0.0; }, kEps, kEps, 20, 645, 35, 0},
+      {"zero, no tolerance", [](const double&) { return 0.0; }, 0.0, 0.0, 20, 645, 35, 10000},
+      // No term is ever small: both tails flagged, converged at the first halving.
+      {"one", [](const double&) { return 1.0; }, kEps, kEps, 20, 645, 45, 13000},
+      {"normal", normal_density, kEps, kEps, 20, 645, 99, 0},
+      {"cauchy", [](const double& x) { return 1.0 / (1.0 + x * x); }, kEps, kEps, 20, 645, 51, 0},
+      // NMIN = NMAX = 0: the first halving passes 2N - 1 > 0.
+      {"normal, nmin = nmax = 0", normal_density, kEps, kEps, 0, 0, 15, 20000},
+      // No test before 705 evaluations: five halvings, 2N - 1 <= 705. Both sides
+      // end at index 96 (level 0: 1 + 2 * 4), the halvings add 6, 12, 24, 48, 96.
+      {"normal, tests off", normal_density, kEps, kEps, 705, 705, 195, 25000},
+      // Five full halvings: 705 evaluations, 2N - 1 > 705.
+      {"one, tests off", [](const double&) { return 1.0; }, kEps, kEps, 2000, 2000, 705, 23000},
+      // Limit: after the second halving 2 * 89 - 1 > 100.
+      {"one, limit 100", [](const double&) { return 1.0; }, kEps, kEps, 100, 100, 89, 23000},
+      // Not a number never counts as small; the fourth halving reaches N = 353.
+      {"nan", [](const double&) { return -std::nan(""); }, kEps, kEps, 20, 645, 353, 23000},
+  };
+  for (const Case& c : cases) {
+    auto lib = std::make_unique<numlib::Library>();
+    Result r = integrate(*lib, c.f, c.epsa, c.epsr, c.nmin, c.nmax);
+    EXPECT_EQ(r.n, c.n) << c.name;
+    EXPECT_EQ(r.icon, c.icon) << c.name;
+  }
+}
+
+TEST(Daqei, Values) {
+  auto lib = std::make_unique<numlib::Library>();
+  Result z = integrate(
+      *lib, [](const double&) { return 0.0; }, kEps, kEps, 20, 645);
+  EXPECT_EQ(z.s, 0.0);
+  EXPECT_EQ(z.err, 0.0);
+
+  Result one = integrate(
+      *lib, [](const double&) { return 1.0; }, kEps, kEps, 20, 645);
+  EXPECT_NEAR(one.s / 1.1122e298, 1.0, 1e-3);
+
+  Result nd = integrate(*lib, normal_density, kEps, kEps, 20, 645);
+  EXPECT_NEAR(nd.s, 1.0, 1e-15);
+  EXPECT_NEAR(nd.err, 2.4e-12, 0.1e-12);
+  EXPECT_DOUBLE_EQ(lib->p, 0.8);
+
+  Result cy = integrate(
+      *lib, [](const double& x) { return 1.0 / (1.0 + x * x); }, kEps, kEps, 20, 645);
+  EXPECT_EQ(cy.s, 3.141592653589788);
+}
+
+// The error estimate at the rounding level: no tolerance at all gives p = 0.75
+// and ends when the difference of two levels falls below epsm^0.75 |S|.
+TEST(Daqei, RoundingLevel) {
+  auto lib = std::make_unique<numlib::Library>();
+  Result r = integrate(*lib, normal_density, 0.0, 0.0, 20, 645);
+  EXPECT_EQ(r.icon, 10000);
+  EXPECT_EQ(lib->p, 0.75);
+  const double epsp = std::pow(2.22e-16, 0.75);
+  const double floor = std::pow(epsp * std::fabs(r.s), 1.0 / 0.75);
+  EXPECT_EQ(r.err, floor > 2.22e-16 * std::fabs(r.s) ? floor : 2.22e-16 * std::fabs(r.s));
+  EXPECT_NEAR(r.s, 1.0, 1e-15);
+}
+
+// Stalling: level 0 is all zeros (both sides cut at index 32), and each
+// halving's nodes carry one value chosen so that the level sums run 1, -2, 4:
+// the difference grows twice, so the third halving stops with the previous
+// difference raised to 1/p as the error.
+TEST(Daqei, Stall) {
+  auto lib = std::make_unique<numlib::Library>();
+  integrate(
+      *lib, [](const double&) { return 0.0; }, -1.0, 0.0, 0, 0);  // builds the tables
+  const numlib::Library& t = *lib;
+  const double h0 = t.tmax * 0.09090909090909091;
+  auto f = [&t, h0](const double& x) {
+    for (int j = 1; j <= 32; ++j) {
+      if (std::fabs(x) != t.x[j]) continue;
+      if (j == 16) return 1.0 / (1.5 * h0) / t.w[j];
+      if (j % 16 == 8) return -5.0 / (3.0 * h0) / t.w[j];
+      if (j % 8 == 4) return 10.0 / (3.0 * h0) / t.w[j];
+      return 0.0;
+    }
+    return 0.0;
+  };
+  Result r = integrate(*lib, f, kEps, kEps, 0, 645);
+  EXPECT_EQ(r.icon, 10000);
+  EXPECT_EQ(r.n, 19);
+  EXPECT_NEAR(r.s, 4.0, 1e-12);
+  EXPECT_EQ(lib->p, 0.8);
+  EXPECT_NEAR(r.err, std::pow(3.0, 1.25), 1e-12);
+}
+
+}  // namespace

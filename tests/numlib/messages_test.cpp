@@ -1,0 +1,146 @@
+// Condition lines of the integration library: level and unit control, the
+// layout of the line, the status banner and where each unit leads.
+#include "numlib/messages.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "console/console.h"
+#include "numlib/console_sink.h"
+#include "numlib/daqei.h"
+#include "numlib/library.h"
+
+namespace {
+
+struct Capture : numlib::MessageSink {
+  std::vector<std::string> lines;
+  void line(int32_t unit, std::string_view bytes) override {
+    lines.push_back(std::to_string(unit) + "|" + std::string(bytes));
+  }
+};
+
+const numlib::ClassCode kCode = {{'G', '2', ' ', ' '}, {'3', '-', ' ', ' '}, {'3', '1', ' ', ' '},
+                                 {'-', '0', ' ', ' '}, {'1', '0', ' ', ' '}, {'1', ' ', ' ', ' '}};
+
+TEST(Messages, SilentUntilSet) {
+  numlib::Library lib;
+  Capture cap;
+  lib.sink = &cap;
+  for (int32_t icon : {0, 1000, 25000, 30000}) numlib::mgnuml_(lib, icon, kCode);
+  EXPECT_TRUE(cap.lines.empty());
+}
+
+TEST(Messages, LevelsAndLayout) {
+  struct Case {
+    int32_t level, unit, icon;
+    const char* expected;  // "" when nothing is written
+  };
+  const Case cases[] = {
+      {0, 6, 0, "6| **** NUML ( G23-31-0101 ) CONDITION     0 ****"},
+      {0, 6, 1000, "6| **** NUML ( G23-31-0101 ) CONDITION  1000 ****"},
+      {1, 6, 30000, "6| **** NUML ( G23-31-0101 ) CONDITION 30000 ****"},
+      {1, 6, 0, ""},
+      {1, 6, 9999, ""},
+      {1, 6, 10000, "6| **** NUML ( G23-31-0101 ) CONDITION 10000 ****"},
+      {2, 6, 13000, ""},
+      {2, 0, 23000, "0| **** NUML ( G23-31-0101 ) CONDITION 23000 ****"},
+      {3, 6, 25000, ""},
+      {0, 6, 123456, "6| **** NUML ( G23-31-0101 ) CONDITION ***** ****"},
+      {-1, 6, 30000, ""},
+      // Products beyond 32 bits are held: a huge level prints nothing.
+      {300000, 6, 30000, ""},
+      {-300000, 6, 30000, ""},
+  };
+  for (const Case& c : cases) {
+    numlib::Library lib;
+    Capture cap;
+    lib.sink = &cap;
+    numlib::mgset_(lib, c.level, c.unit);
+    numlib::mgnuml_(lib, c.icon, kCode);
+    if (c.expected[0] == '\0') {
+      EXPECT_TRUE(cap.lines.empty()) << c.level << " " << c.icon;
+    } else {
+      ASSERT_EQ(cap.lines.size(), 1u) << c.level << " " << c.icon;
+      EXPECT_EQ(cap.lines[0], c.expected);
+    }
+  }
+}
+
+TEST(Messages, NegativeLevelKeepsUnit) {
+  numlib::Library lib;
+  numlib::mgset_(lib, 0, 0);
+  numlib::mgset_(lib, -1, 9);
+  EXPECT_EQ(lib.msglevel, -10000);
+  EXPECT_EQ(lib.msgunit, 0);
+}
+
+TEST(Messages, Banner) {
+  numlib::Library lib;
+  Capture cap;
+  lib.sink = &cap;
+  numlib::numlvl_(lib);
+  const std::vector<std::string> six = {"6|0", "6| *****  LIBRARY STATUS ( NUML  V5.1L00 )  *****",
+                                        "6|"};
+  EXPECT_EQ(cap.lines, six);
+
+  cap.lines.clear();
+  lib.msgunit = -6;
+  numlib::numlvl_(lib);
+  const std::vector<std::string> minus = {
+      "-6|0", "-6| *****  LIBRARY STATUS ( NUML  V5.1L00 )  *****", "-6|",
+      "6|0 *****  MESSAGE UNIT WAS NEGATIVE, SIGN CHANGED"};
+  EXPECT_EQ(cap.lines, minus);
+  EXPECT_EQ(lib.msgunit, 6);
+  EXPECT_EQ(cap.lines[3].size(), 2u + 1u + 47u);
+
+  lib.msgunit = INT32_MIN;  // the sign change stays within 32 bits
+  numlib::numlvl_(lib);
+  EXPECT_EQ(lib.msgunit, INT32_MAX);
+}
+
+// The quadrature reports through the routine at the end of every call.
+TEST(Messages, QuadratureReports) {
+  auto lib = std::make_unique<numlib::Library>();
+  Capture cap;
+  lib->sink = &cap;
+  numlib::mgset_(*lib, 0, 6);
+  double s = 0.0, err = 0.0;
+  int32_t n = 0, icon = 0;
+  numlib::daqei_(
+      *lib, [](const double&) { return 0.0; }, -1.0, 0.0, 0, 0, s, err, n, icon);
+  numlib::daqei_(
+      *lib, [](const double&) { return 0.0; }, 1e-8, 1e-8, 20, 645, s, err, n, icon);
+  const std::vector<std::string> lines = {"6| **** NUML ( G23-31-0101 ) CONDITION 30000 ****",
+                                          "6| **** NUML ( G23-31-0101 ) CONDITION     0 ****"};
+  EXPECT_EQ(cap.lines, lines);
+}
+
+// The console sink: unit 6 to standard output, 0 to standard error, others nowhere.
+TEST(Messages, ConsoleUnits) {
+  std::istringstream in;
+  std::ostringstream out, err;
+  con::Io io{in, out, err};
+  int status = con::run_program(io, [&err](con::Console& c) {
+    numlib::ConsoleSink sink(c, err);
+    numlib::Library lib;
+    lib.sink = &sink;
+    numlib::mgset_(lib, 0, 6);
+    numlib::mgnuml_(lib, 0, kCode);
+    numlib::mgset_(lib, 0, 0);
+    numlib::mgnuml_(lib, 1000, kCode);
+    numlib::mgset_(lib, 0, 7);
+    numlib::mgnuml_(lib, 2000, kCode);
+    numlib::mgset_(lib, 0, -6);
+    numlib::mgnuml_(lib, 3000, kCode);
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(out.str(), " **** NUML ( G23-31-0101 ) CONDITION     0 ****\r\n");
+  EXPECT_EQ(err.str(), " **** NUML ( G23-31-0101 ) CONDITION  1000 ****\r\n");
+}
+
+}  // namespace
