@@ -1,0 +1,3 @@
+#include "boxplot.h"
+
+int main() { return con::main_stdio(boxplot::run); }

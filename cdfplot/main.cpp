@@ -1,0 +1,3 @@
+#include "cdfplot.h"
+
+int main() { return con::main_stdio(cdfplot::run); }

@@ -1,0 +1,23 @@
+// Normal fit to the pooled residuals: the location is their mean and the
+// scale their mean absolute deviation about that mean divided by sqrt(2/pi).
+// Each term is divided by n before it is added, sums in double; deviations
+// are taken from the unrounded mean. n <= 0 gives 0 and 0. All residuals
+// equal give sigma = 0.
+#include <cmath>
+
+#include "routines.h"
+
+namespace cdfplot {
+
+void statis_(const float* z, int32_t n, float& mu, float& sigma) {
+  const double dn = static_cast<double>(n);
+  double m = 0.0;
+  for (int32_t k = 0; k < n; ++k) m += static_cast<double>(z[k]) / dn;
+  double d = 0.0;
+  for (int32_t k = 0; k < n; ++k) d += std::fabs(static_cast<double>(z[k]) - m) / dn;
+  const float c = static_cast<float>(std::sqrt(static_cast<double>(0.63661975f)));  // 2/pi
+  mu = static_cast<float>(m);
+  sigma = static_cast<float>(d / static_cast<double>(c));
+}
+
+}  // namespace cdfplot
