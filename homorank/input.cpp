@@ -1,0 +1,44 @@
+// input_: the group-data dialogue with this program's texts (群, the counter
+// つ), the echo of every group by dout_, and the grand mean of all
+// observations (each term X(i,j)/NTOT divided separately, stored in single
+// once per even part of a group and again after the last term of an odd one).
+// A group size of 0 or below is refused after the echo, before the ranks.
+#include <string>
+
+#include "common/dialogue.h"
+#include "common/echo.h"
+#include "homorank/homorank.h"
+
+namespace homorank {
+
+namespace {
+
+const common::DialogueTexts kTexts = {
+    "群の個数(",                      // count_head
+    "以下)を入力して下さい",          // count_tail
+    " つの群サイズを入力して下さい",  // sizes
+    "第",                             // group_head
+    " 群の観測値を",                  // group_obs
+    "個入力してください.",            // group_more
+    "有意水準を入力して下さい. ",     // level
+    " 群の観測値は ",                 // echo_heading
+};
+
+}  // namespace
+
+void input_(con::Console& c, State& st) {
+  common::group_dialogue(c, kTexts, kMaxSize, common::dout_, st.grp);
+  st.as1_ = common::grand_mean(st.grp);
+
+  // Every group needs an observation: the mean rank divides by the size, and
+  // a negative size would shift the blocks of the pooled ranks.
+  for (int i = 0; i < st.grp.groups(); ++i) {
+    if (st.grp.nsize[i] <= 0) {
+      c.refuse("the size " + std::to_string(st.grp.nsize[i]) + " of group " +
+               std::to_string(i + 1) + " is not positive; every group needs at least one " +
+               "observation");
+    }
+  }
+}
+
+}  // namespace homorank

@@ -1,0 +1,20 @@
+// rest_: Hodges-Lehmann rank estimates. rest1_ gives each group's raw effect
+// THETA (the size-weighted average of its shifts against every group, each
+// shift the median of the pairwise differences; no smoothing here), rest2_ the
+// centre (median of the Walsh averages of the residuals about THETA), and each
+// group's location estimate is CENTRE + THETA(i), rounded to single.
+#include "common/rankest.h"
+#include "homorank/homorank.h"
+
+namespace homorank {
+
+void rest_(State& st) {
+  common::effects_(st.grp, st.res1_);
+  st.res2_[0] = common::rest2_(st.grp, st.res1_);
+  for (int i = 0; i < st.grp.groups(); ++i) {
+    st.res2_[i + 1] =
+        static_cast<float>(static_cast<double>(st.res2_[0]) + static_cast<double>(st.res1_[i]));
+  }
+}
+
+}  // namespace homorank
