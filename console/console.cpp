@@ -106,13 +106,16 @@ class Reader {
   // `room` items from dst and returns how many it used.
   template <class T>
   int64_t item(size_t b, size_t e, T* dst, int64_t room) {
-    size_t star = b;
+    // A repeat count: optionally signed digits followed by '*'.
+    size_t digits = (line_[b] == '+' || line_[b] == '-') ? b + 1 : b;
+    size_t star = digits;
     while (star < e && is_digit(line_[star])) ++star;
-    if (star > b && star < e && line_[star] == '*') {
+    if (star > digits && star < e && line_[star] == '*') {
       int64_t r = 0;
-      for (size_t k = b; k < star; ++k) {
+      for (size_t k = digits; k < star; ++k) {
         if (r < kDigitCap) r = r * 10 + (line_[k] - '0');
       }
+      if (line_[b] == '-') r = -r;
       if (r < 1 || r > std::numeric_limits<int32_t>::max()) {
         c_.stop(kMsgRepeatCount, kError,
                 where(b) + ": repeat count " + line_.substr(b, star - b) +
