@@ -1,0 +1,3 @@
+#include "anovaf/anovaf.h"
+
+int main() { return con::main_stdio(anovaf::run); }
