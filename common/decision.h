@@ -1,0 +1,37 @@
+// The randomized decision at the level alpha and its report lines: reject when
+// pge <= alpha; when pgt < pge and pgt < alpha, draw u and reject when
+// u <= (alpha - pgt) / (pge - pgt); otherwise do not reject. Every comparison
+// with a NaN is false (a NaN P value ends in acceptance, with no draw).
+// Also the P-value line: one value when pge == pgt, else "pgt から pge".
+#ifndef COMMON_DECISION_H
+#define COMMON_DECISION_H
+
+#include <string_view>
+
+#include "common/urand.h"
+#include "console/console.h"
+
+namespace common {
+
+// Texts of the homogeneity test (UTF-8, written as code page 932).
+extern const char* const kRejectHomogeneity;  // " 一様性の帰無仮説は棄却された. "
+extern const char* const kAcceptHomogeneity;  // " 一様性の帰無仮説は棄却されなかった. "
+
+// The level line ("  有意水準 ",F10.5," パ－セントで, ") with alpha * 100
+// formed in double and rounded to single.
+void level_line(con::Console& c, float alpha);
+
+// Writes the decision lines; draws one value from gen only when the decision
+// is randomized. reject and accept are UTF-8 texts written free-form.
+// Returns true when the null hypothesis is rejected.
+bool decide(con::Console& c, float pge, float pgt, float alpha, std::string_view reject,
+            std::string_view accept, Urand1& gen);
+
+// The P-value line (head,F8.5," です.") or (head,F8.5," から",F8.5," です."),
+// the second with pgt first; head is UTF-8 (" P 値は " for the trend test).
+// With blank_after an empty line follows.
+void p_value_line(con::Console& c, float pge, float pgt, std::string_view head, bool blank_after);
+
+}  // namespace common
+
+#endif  // COMMON_DECISION_H

@@ -1,0 +1,17 @@
+// median_: the sample median of x[0..n-1] (the middle value, or the mean of the
+// two middle values added in double, halved and rounded to single), found by
+// splitting at the mean and selecting in the part that holds the middle.
+// A NaN always counts as above the mean and never as an extreme, so values with
+// a NaN give a defined, deterministic result. x is not changed. n <= 0 gives 0.
+#ifndef COMMON_MEDIAN_H
+#define COMMON_MEDIAN_H
+
+#include <cstdint>
+
+namespace common {
+
+float median_(const float* x, int32_t n);
+
+}  // namespace common
+
+#endif  // COMMON_MEDIAN_H

@@ -1,0 +1,71 @@
+// Effects from pairwise Hodges-Lehmann shifts, and the centre from Walsh
+// averages. Differences, residuals and averages are formed in double and
+// rounded to single where stored; the shift table is antisymmetric by negation
+// (D(j,i) = -D(i,j)) with zeros on the diagonal. Work arrays are sized to the
+// data, so any group sizes the data set holds are safe.
+#include "common/rankest.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "common/median.h"
+
+namespace common {
+
+void effects_(const GroupData& data, float* theta) {
+  const int k = data.groups();
+  float d[kMaxGroups][kMaxGroups] = {};
+  std::vector<float> diff;
+  for (int i = 0; i + 1 < k; ++i) {
+    for (int j = i + 1; j < k; ++j) {
+      const int ni = data.count(i);
+      const int nj = data.count(j);
+      diff.clear();
+      diff.reserve(static_cast<size_t>(ni) * static_cast<size_t>(nj));
+      for (int a = 0; a < ni; ++a) {
+        for (int b = 0; b < nj; ++b) {
+          diff.push_back(static_cast<float>(static_cast<double>(data.xobs[i][a]) -
+                                            static_cast<double>(data.xobs[j][b])));
+        }
+      }
+      const float med = median_(diff.data(), static_cast<int32_t>(diff.size()));
+      d[i][j] = med;
+      d[j][i] = -med;
+    }
+  }
+  for (int p = 0; p < k; ++p) d[p][p] = 0.0f;
+
+  const double ntot = static_cast<double>(data.ntotal);
+  for (int p = 0; p < k; ++p) {
+    double sum = 0.0;
+    for (int q = 0; q < k; ++q) {
+      sum += static_cast<double>(d[p][q]) * static_cast<double>(data.nsize[q]) / ntot;
+    }
+    theta[p] = static_cast<float>(sum);
+  }
+}
+
+float rest2_(const GroupData& data, const float* theta) {
+  const int k = data.groups();
+  std::vector<float> e;
+  for (int g = 0; g < k; ++g) {
+    const int n = data.count(g);
+    for (int b = 0; b < n; ++b) {
+      e.push_back(
+          static_cast<float>(static_cast<double>(data.xobs[g][b]) - static_cast<double>(theta[g])));
+    }
+  }
+  const size_t ne = e.size();
+  std::vector<float> walsh;
+  walsh.reserve(ne * (ne + 1) / 2);
+  for (size_t a = 0; a < ne; ++a) {
+    const double ea = static_cast<double>(e[a]);
+    for (size_t b = a; b < ne; ++b) {
+      walsh.push_back(static_cast<float>((ea + static_cast<double>(e[b])) / 2.0));
+    }
+  }
+  return median_(walsh.data(), static_cast<int32_t>(walsh.size()));
+}
+
+}  // namespace common
