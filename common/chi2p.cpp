@@ -63,7 +63,10 @@ double chi2_power(float x, int32_t j) {
 }
 
 void chi2p_(const int32_t& nu, const float& x, float& p) {
-  if (nu > kChi2MaxDf) {
+  // No room for the terms of nu above 50. A NaN x gives NaN in every branch;
+  // it is given here as the NaN of an invalid operation (sign bit set), so the
+  // sign does not depend on how the negation in exp(-x/2) is compiled.
+  if (nu > kChi2MaxDf || std::isnan(x)) {
     p = static_cast<float>(invalid_nan());
     return;
   }

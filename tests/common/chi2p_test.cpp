@@ -68,7 +68,12 @@ TEST(Chi2p, NonPositiveDegreesTakeTheEvenSeriesWithoutTerms) {
 TEST(Chi2p, OutsideTheModel) {
   EXPECT_TRUE(std::isnan(chi2(3, -1.0f)));  // sqrt of a negative x
   EXPECT_GT(chi2(2, -1.0f), 1.0f);          // the even series as it stands
-  EXPECT_TRUE(std::isnan(chi2(4, std::nanf(""))));
+  for (int32_t nu : {-1, 1, 2, 3, 4, 10}) {
+    const float p = chi2(nu, -std::nanf(""));
+    EXPECT_TRUE(std::isnan(p) && std::signbit(p)) << nu;
+    const float q = chi2(nu, std::nanf(""));
+    EXPECT_TRUE(std::isnan(q) && std::signbit(q)) << nu;
+  }
   const float big = chi2(51, 10.0f);  // no room for the terms
   EXPECT_TRUE(std::isnan(big));
   EXPECT_TRUE(std::signbit(big));
