@@ -1,0 +1,3 @@
+#include "distsearch.h"
+
+int main() { return con::main_stdio(distsearch::run); }
