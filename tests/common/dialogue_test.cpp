@@ -1,0 +1,132 @@
+// The shared group dialogue, the silent reader, the echo printer and the
+// grand mean.
+#include "common/dialogue.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+#include "common/echo.h"
+#include "console/cp932.h"
+
+namespace {
+
+struct Outcome {
+  std::string out;
+  int status;
+};
+
+Outcome run(const std::string& input, const std::function<void(con::Console&)>& body) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  con::Io io{in, out, err, false};
+  int status = con::run_program(io, body);
+  return Outcome{out.str(), status};
+}
+
+const common::DialogueTexts kTexts = {
+    "標本の個数(",
+    "以下)を入力して下さい",
+    " 個の標本サイズを入力して下さい",
+    "第",
+    " 標本の観測値を",
+    "個入力してください.",
+    "有意水準を入力して下さい. ",
+    " 標本目の観測値は ",
+};
+
+TEST(EchoPrinter, RecordsOfFiveAndTheRemainder) {
+  float a[12];
+  for (int k = 0; k < 12; ++k) a[k] = static_cast<float>(k + 1);
+  Outcome r = run("", [&](con::Console& c) { common::dout_(c, a, 12); });
+  EXPECT_EQ(r.out,
+            "      1.00000      2.00000      3.00000      4.00000      5.00000\r\n"
+            "      6.00000      7.00000      8.00000      9.00000     10.00000\r\n"
+            "     11.00000     12.00000\r\n");
+  EXPECT_EQ(run("", [&](con::Console& c) { common::dout_(c, a, 5); }).out.size(), 67u);
+  EXPECT_EQ(run("", [&](con::Console& c) { common::dout_(c, a, 0); }).out, "");
+  EXPECT_EQ(run("", [&](con::Console& c) { common::dout_(c, a, -3); }).out, "\r\n");
+  EXPECT_EQ(run("", [&](con::Console& c) { common::dout_(c, a, -5); }).out, "");
+  float wide[2] = {1234567.5f, -0.000004f};
+  EXPECT_EQ(run("", [&](con::Console& c) { common::dout_(c, wide, 2); }).out,
+            "  ***********      0.00000\r\n");
+}
+
+TEST(GroupDialogue, PromptsReadsAndEcho) {
+  common::GroupData d;
+  // K = 3, sizes typed over two lines, a group of size 0 reads no line.
+  Outcome r = run("3\n2 0\n1\n1.5 2\n7\n0.05\n", [&](con::Console& c) {
+    common::group_dialogue(c, kTexts, 100, common::dout_, d);
+  });
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(d.ngroup, 3);
+  EXPECT_EQ(d.nsize[1], 0);
+  EXPECT_EQ(d.xobs[0][1], 2.0f);
+  EXPECT_EQ(d.xobs[2][0], 7.0f);
+  EXPECT_EQ(d.ntotal, 3);
+  EXPECT_EQ(d.alpha, 0.05f);
+  const std::string expected = con::sjis(
+      " 標本の個数(10 以下)を入力して下さい\r\n"
+      " 3  個の標本サイズを入力して下さい\r\n"
+      " 第1  標本の観測値を2\r\n"
+      " 個入力してください.\r\n"
+      " 第2  標本の観測値を0\r\n"
+      " 個入力してください.\r\n"
+      " 第3  標本の観測値を1\r\n"
+      " 個入力してください.\r\n"
+      " 有意水準を入力して下さい. \r\n"
+      " 第1  標本目の観測値は \r\n"
+      "      1.50000      2.00000\r\n"
+      " 第2  標本目の観測値は \r\n"
+      " 第3  標本目の観測値は \r\n"
+      "      7.00000\r\n");
+  EXPECT_EQ(r.out, expected);
+}
+
+TEST(GroupDialogue, RefusesWhatStorageCannotHold) {
+  common::GroupData d;
+  Outcome k11 = run(
+      "11\n", [&](con::Console& c) { common::group_dialogue(c, kTexts, 100, common::dout_, d); });
+  EXPECT_EQ(k11.status, 8);
+  EXPECT_EQ(k11.out, con::sjis(" 標本の個数(10 以下)を入力して下さい\r\n"));
+  Outcome big = run("2\n3 101\n", [&](con::Console& c) {
+    common::group_dialogue(c, kTexts, 100, common::dout_, d);
+  });
+  EXPECT_EQ(big.status, 8);
+  EXPECT_EQ(big.out.find(con::sjis("第")), std::string::npos);  // no group prompt
+  // Negative sizes pass the dialogue; a total outside 32 bits does not.
+  Outcome neg = run("2\n-2000000000 -2000000000\n",
+                    [&](con::Console& c) { common::read_groups_silently(c, 100, d); });
+  EXPECT_EQ(neg.status, 8);
+  // K <= 0 reads no sizes and no groups.
+  Outcome none = run("-1\n0.05\n", [&](con::Console& c) {
+    common::group_dialogue(c, kTexts, 100, common::dout_, d);
+  });
+  EXPECT_EQ(none.status, 0);
+  EXPECT_EQ(d.ngroup, -1);
+}
+
+TEST(GrandMean, RoundsOncePerEvenGroupAndTwicePerOddGroup) {
+  common::GroupData d;
+  d.ngroup = 2;
+  d.nsize[0] = 2;
+  d.nsize[1] = 3;
+  d.ntotal = 5;
+  d.xobs[0][0] = 1;
+  d.xobs[0][1] = 2;
+  d.xobs[1][0] = 3;
+  d.xobs[1][1] = 4;
+  d.xobs[1][2] = 5;
+  EXPECT_EQ(common::grand_mean(d), 3.0f);
+  d.ngroup = 0;
+  EXPECT_EQ(common::grand_mean(d), 0.0f);
+  // A size-1 group: one term added to the stored value.
+  d.ngroup = 1;
+  d.nsize[0] = 1;
+  d.ntotal = 3;
+  EXPECT_EQ(common::grand_mean(d), static_cast<float>(1.0 / 3.0));
+}
+
+}  // namespace
