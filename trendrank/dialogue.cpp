@@ -1,0 +1,42 @@
+// The data dialogue of the trend test: number of groups, sizes, observations
+// group by group, the level, then the echo of every group and the grand mean.
+// Groups that hold no observation are refused after the echo, before any rank
+// is formed: a mean rank would divide by the size, and a negative first size
+// would make the rearrangement address positions before the pooled sample.
+#include "common/dialogue.h"
+
+#include <string>
+
+#include "common/echo.h"
+#include "state.h"
+
+namespace trendrank {
+
+namespace {
+
+const common::DialogueTexts kTexts = {
+    "標本の個数(",                      // count_head
+    "以下)を入力して下さい",            // count_tail
+    " 個の標本サイズを入力して下さい",  // sizes
+    "第",                               // group_head
+    " 標本の観測値を",                  // group_obs
+    "個入力してください.",              // group_more
+    "有意水準を入力して下さい. ",       // level
+    " 標本目の観測値は ",               // echo_heading
+};
+
+}  // namespace
+
+void input_(con::Console& c, State& st) {
+  common::group_dialogue(c, kTexts, kMaxSize, common::dout_, st.grp);
+  st.gmean = common::grand_mean(st.grp);
+  for (int i = 0; i < st.grp.groups(); ++i) {
+    if (st.grp.nsize[i] <= 0) {
+      c.refuse("the size " + std::to_string(st.grp.nsize[i]) + " of group " +
+               std::to_string(i + 1) +
+               " is not positive: the trend test needs at least one observation in every group");
+    }
+  }
+}
+
+}  // namespace trendrank

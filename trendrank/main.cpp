@@ -1,0 +1,3 @@
+#include "trendrank.h"
+
+int main() { return con::main_stdio(trendrank::run); }
