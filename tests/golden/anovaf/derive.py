@@ -1,0 +1,164 @@
+#!/usr/bin/env python3
+# Writes the anovaf golden cases (.in, .out, .status) from lines worked out by
+# hand: every report value below is typed as it prints (see CASES.md for the
+# arithmetic). Run once from this directory; it never runs the program.
+import os
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def enc(s):
+    return s.encode("cp932")
+
+
+# Byte lengths of the stored texts, checked before anything is written.
+LENGTHS = {
+    "標本の個数(": 11, "以下)を入力して下さい": 21, " 個の標本サイズを入力して下さい": 31,
+    "第": 2, " 標本の観測値を": 15, "個入力してください.": 19,
+    "有為水準を入力して下さい. ": 26, " 標本目の観測値は ": 18,
+    " 標本の主効果は,": 16, " 標本の平均は,": 14, " 全平均は,": 10, " 共通分散は,": 12,
+}
+for text, n in LENGTHS.items():
+    assert len(enc(text)) == n, text
+
+
+def a(text, w):  # Aw: padded with blanks on the left
+    b = enc(text)
+    return b" " * (w - len(b)) + b
+
+
+def i5(v):
+    s = str(v).encode()
+    return b" " * (5 - len(s)) + s
+
+
+def r(s, w):  # a fixed field already rounded by hand: right-aligned
+    b = s.encode()
+    assert len(b) <= w
+    return b" " * (w - len(b)) + b
+
+
+def nonfinite(s, w):  # Inf / NaN at the left of the field
+    return s.encode() + b" " * (w - len(s))
+
+
+def fld(s, w):
+    return nonfinite(s, w) if s.lstrip("-") in ("NaN", "Inf") else r(s, w)
+
+
+def dialogue(sizes_typed, groups, k):
+    """Prompts and echo; groups[i] is the list of echoed value texts, sizes as typed."""
+    out = [enc(" 標本の個数(10 以下)を入力して下さい"),
+           enc(" %d  個の標本サイズを入力して下さい" % k)]
+    for i in range(max(k, 0)):
+        out.append(enc(" 第%d  標本の観測値を%d" % (i + 1, sizes_typed[i])))
+        out.append(enc(" 個入力してください."))
+    out.append(enc(" 有為水準を入力して下さい. "))
+    for i in range(max(k, 0)):
+        out.append(enc(" 第%d  標本目の観測値は " % (i + 1)))
+        n = sizes_typed[i]
+        vals = groups[i]
+        full, rest = int(n / 5), n - 5 * int(n / 5)
+        for q in range(full):
+            out.append(b"".join(b"  " + r(v, 11) for v in vals[5 * q:5 * q + 5]))
+        if rest != 0:
+            out.append(b"".join(b"  " + r(v, 11) for v in vals[5 * full:5 * full + max(rest, 0)]))
+    return out
+
+
+def report(sw, st, between, f, p, alpha, rejected, effects, gm, var, means):
+    out = [b" ",
+           enc("  ************************************ "),
+           enc("  観測値が正規分布に従う場合の最良手法 "),
+           enc("  ************************************ "),
+           b"",
+           enc(" 級内変動 ") + fld(sw, 15) + enc(" 総変動 ") + fld(st, 15),
+           b"",
+           enc(" 級間変動 ") + fld(between, 15),
+           b"",
+           enc(" F検定統計量の値は ") + fld(f, 10) + enc(" です "),
+           b"",
+           enc(" F検定の  P 値は ") + fld(p, 10) + enc(" です"),
+           b"",
+           enc(" 有意水準") + fld(alpha, 10) + enc(" 検定の一様性の帰無仮説は "),
+           enc("  棄却された. ") if rejected else enc("  棄却されなかった. ")]
+    for j, e in enumerate(effects, 1):
+        out.append(a("第", 5) + i5(j) + a(" 標本の主効果は,", 25) + b"  " + fld(e, 10))
+    out.append(a(" 全平均は,", 20) + b"  " + fld(gm, 10))
+    out.append(a(" 共通分散は,", 20) + b"  " + fld(var, 10))
+    for j, m in enumerate(means, 1):
+        out.append(a("第", 5) + i5(j) + a(" 標本の平均は,", 25) + b"  " + fld(m, 10))
+    return out
+
+
+def write(name, input_lines, lines, status=0):
+    with open(os.path.join(HERE, name + ".in"), "wb") as fh:
+        fh.write(("\n".join(input_lines) + "\n").encode())
+    with open(os.path.join(HERE, name + ".out"), "wb") as fh:
+        fh.write(b"".join(line + b"\r\n" for line in lines))
+    path = os.path.join(HERE, name + ".status")
+    if status:
+        with open(path, "w") as fh:
+            fh.write("%d\n" % status)
+    elif os.path.exists(path):
+        os.remove(path)
+
+
+# (a) worked example: SW 4, ST 17.5, F 13.5, P 0.0213116 -> 0.02131, rejected.
+write("worked-example", ["2", "3 3", "1 2 3", "4 5 6", "0.05"],
+      dialogue([3, 3], [["1.00000", "2.00000", "3.00000"], ["4.00000", "5.00000", "6.00000"]], 2)
+      + report("4.00000", "17.50000", "13.50000", "13.50000", "0.02131", "0.05000", True,
+               ["-1.50000", "1.50000"], "3.50000", "1.00000", ["2.00000", "5.00000"]))
+
+# (b) a group of size 0 between (1, 3) and (4, 5, 6): its mean and effect are
+# 0/0 (-NaN); GM = 19/5, SW 4, ST 14.8, F 2.7 with m = n = 2, P = 1/(1 + F).
+write("empty-group", ["3", "2 0 3", "1 3", "4 5 6", "0.05"],
+      dialogue([2, 0, 3], [["1.00000", "3.00000"], [], ["4.00000", "5.00000", "6.00000"]], 3)
+      + report("4.00000", "14.80000", "10.80000", "2.70000", "0.27027", "0.05000", False,
+               ["-1.80000", "-NaN", "1.20000"], "3.80000", "2.00000",
+               ["2.00000", "-NaN", "5.00000"]))
+
+# (c) one observation per group (2), (4), (9): SW 0, NT - K = 0, so F, P and
+# the common variance are 0/0 (-NaN); not rejected.
+write("one-per-group", ["3", "1 1 1", "2", "4", "9", "0.05"],
+      dialogue([1, 1, 1], [["2.00000"], ["4.00000"], ["9.00000"]], 3)
+      + report("0.00000", "26.00000", "26.00000", "-NaN", "-NaN", "0.05000", False,
+               ["-3.00000", "-1.00000", "4.00000"], "5.00000", "-NaN",
+               ["2.00000", "4.00000", "9.00000"]))
+
+# (d) ten groups (i, i + 2): XM = i + 1, GM 6.5, SW 20, ST 185, between 165,
+# F = (165/9)/2 = 9.16667 with 9 and 10 df, P = 0.000908 -> 0.00091.
+tens = [["%d.00000" % i, "%d.00000" % (i + 2)] for i in range(1, 11)]
+write("ten-groups", ["10", "2 2 2 2 2 2 2 2 2 2"] + ["%d %d" % (i, i + 2) for i in range(1, 11)]
+      + ["0.05"],
+      dialogue([2] * 10, tens, 10)
+      + report("20.00000", "185.00000", "165.00000", "9.16667", "0.00091", "0.05000", True,
+               ["%.5f" % (i - 5.5) for i in range(1, 11)], "6.50000", "2.00000",
+               ["%d.00000" % (i + 1) for i in range(1, 11)]))
+
+# A negative size: the group reads nothing, its echo is one empty record, its
+# mean is 0/(-2) = -0 (printed 0.00000). NT = 1, NT - K = -1: F = 48/(2/-1)
+# = -24, x = -1/(-24 - 1) = 0.04 in the even/even row, no recurrence step.
+write("negative-size", ["2", "3 -2", "1 2 3", "0.05"],
+      dialogue([3, -2], [["1.00000", "2.00000", "3.00000"], []], 2)
+      + report("2.00000", "50.00000", "48.00000", "-24.00000", "0.04000", "0.05000", True,
+               ["-4.00000", "-6.00000"], "6.00000", "-2.00000", ["2.00000", "0.00000"]))
+
+# A single group (1, 2, 4): ST = SW, so MSB = 0/0 and F, P are -NaN.
+write("one-group", ["1", "3", "1 2 4", "0.05"],
+      dialogue([3], [["1.00000", "2.00000", "4.00000"]], 1)
+      + report("4.66667", "4.66667", "0.00000", "-NaN", "-NaN", "0.05000", False,
+               ["0.00000"], "2.33333", "2.33333", ["2.33333"]))
+
+# K = 0: no sizes, no groups; GM = 0/0, MSB = 0/(-1) = -0, F = -0/(0/0).
+write("k-zero", ["0", "0.05"],
+      dialogue([], [], 0)
+      + report("0.00000", "0.00000", "0.00000", "-NaN", "-NaN", "0.05000", False,
+               [], "-NaN", "-NaN", []))
+
+# Refusals: the prompts printed before the read that brought the value, then
+# nothing more on standard output; exit status 8.
+write("refuse-eleven-groups", ["11"],
+      [enc(" 標本の個数(10 以下)を入力して下さい")], 8)
+write("refuse-size-101", ["2", "3 101"],
+      [enc(" 標本の個数(10 以下)を入力して下さい"), enc(" 2  個の標本サイズを入力して下さい")], 8)
