@@ -1,0 +1,124 @@
+// Box statistics: quantiles by interpolation at (n+1)p with the positions held
+// to 1..n, no read past the sample when f = 0, extremes after the sort, and
+// the x positions of the drawing from the single constants.
+#include "hakozu.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+namespace {
+
+const float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+struct QuantileCase {
+  const char* name;
+  std::vector<float> sorted;
+  float p;
+  float expected;
+};
+
+// Each sample is surrounded by NaN sentinels: a read outside it shows as NaN.
+float quantile_guarded(const std::vector<float>& sorted, float p) {
+  std::vector<float> buf(sorted.size() + 2, kNaN);
+  for (size_t i = 0; i < sorted.size(); ++i) buf[i + 1] = sorted[i];
+  return boxplot::quantile_(buf.data() + 1, static_cast<int32_t>(sorted.size()), p);
+}
+
+TEST(BoxplotQuantile, InterpolatesAtNPlusOneTimesP) {
+  const QuantileCase cases[] = {
+      {"five q1 at 1.5", {1, 2, 3, 4, 5}, 0.25f, 1.5f},
+      {"five median at 3", {1, 2, 3, 4, 5}, 0.5f, 3.0f},
+      {"five q3 at 4.5", {1, 2, 3, 4, 5}, 0.75f, 4.5f},
+      {"four q1 at 1.25", {1, 2.5f, 7, 9}, 0.25f, 1.375f},
+      {"four median at 2.5", {1, 2.5f, 7, 9}, 0.5f, 4.75f},
+      {"four q3 at 3.75", {1, 2.5f, 7, 9}, 0.75f, 8.5f},
+      {"three q1 exact", {3, 5, 7}, 0.25f, 3.0f},
+      {"three median exact", {3, 5, 7}, 0.5f, 5.0f},
+      {"three q3 exact, X(4) not read", {3, 5, 7}, 0.75f, 7.0f},
+      {"seven q3 exact at 6", {1, 2, 3, 4, 5, 6, 7}, 0.75f, 6.0f},
+      {"one value q1 held to 1", {4}, 0.25f, 4.0f},
+      {"one value median held to 1", {4}, 0.5f, 4.0f},
+      {"one value q3 held to 1", {4}, 0.75f, 4.0f},
+      {"two values q1 held to 1", {1, 3}, 0.25f, 1.0f},
+      {"two values median", {1, 3}, 0.5f, 2.0f},
+      {"two values q3 held to 2", {1, 3}, 0.75f, 3.0f},
+      {"negative values", {-9, -7, -2.5f, -1}, 0.25f, -8.5f},
+  };
+  for (const QuantileCase& c : cases) {
+    EXPECT_EQ(quantile_guarded(c.sorted, c.p), c.expected) << c.name;
+  }
+}
+
+TEST(BoxplotQuantile, RoundsOnceFromDouble) {
+  // 0.75*a + 0.25*b is 9.358756 when formed in double and rounded once, but
+  // 9.3587551 when each product is rounded to single first.
+  const float a = 6.515929698944092f;
+  const float b = 17.88723373413086f;
+  EXPECT_EQ(quantile_guarded({a, b, 20.0f, 21.0f}, 0.25f), 9.358756065368652f);
+}
+
+TEST(BoxplotHakozu, SortsInPlaceAndTakesExtremes) {
+  struct Case {
+    const char* name;
+    std::vector<float> x;
+    float xmin, xmax, q1, q2, q3;
+  };
+  const Case cases[] = {
+      {"worked group 1", {5, 1, 4, 2, 3}, 1, 5, 1.5f, 3, 4.5f},
+      {"worked group 2", {2.5f, 7, 1, 9}, 1, 9, 1.375f, 4.75f, 8.5f},
+      {"three values", {7, 3, 5}, 3, 7, 3, 5, 7},
+      {"one value", {-2}, -2, -2, -2, -2, -2},
+      {"two values", {3, 1}, 1, 3, 1, 2, 3},
+      {"equal values", {2, 2, 2, 2}, 2, 2, 2, 2, 2},
+  };
+  for (const Case& c : cases) {
+    std::vector<float> x = c.x;
+    float xmin, xmax, q1, q2, q3;
+    boxplot::hakozu_(x.data(), static_cast<int32_t>(x.size()), xmin, xmax, q1, q2, q3);
+    EXPECT_EQ(xmin, c.xmin) << c.name;
+    EXPECT_EQ(xmax, c.xmax) << c.name;
+    EXPECT_EQ(q1, c.q1) << c.name;
+    EXPECT_EQ(q2, c.q2) << c.name;
+    EXPECT_EQ(q3, c.q3) << c.name;
+    for (size_t i = 1; i < x.size(); ++i) EXPECT_LE(x[i - 1], x[i]) << c.name;
+  }
+}
+
+TEST(BoxplotHakozu, EqualValuesGiveTheSameBoxInAnyOrder) {
+  const std::vector<std::vector<float>> orders = {
+      {4, 1, 4, 1, 4, 1}, {1, 1, 1, 4, 4, 4}, {4, 4, 4, 1, 1, 1}, {1, 4, 4, 1, 1, 4}};
+  for (const auto& o : orders) {
+    std::vector<float> x = o;
+    float xmin, xmax, q1, q2, q3;
+    boxplot::hakozu_(x.data(), 6, xmin, xmax, q1, q2, q3);
+    EXPECT_EQ(xmin, 1.0f);
+    EXPECT_EQ(xmax, 4.0f);
+    EXPECT_EQ(q1, 1.0f);
+    EXPECT_EQ(q2, 2.5f);
+    EXPECT_EQ(q3, 4.0f);
+  }
+}
+
+TEST(BoxplotPositions, FromSingleConstantsRoundedOnce) {
+  for (int32_t g : {1, 2, 10}) {
+    const boxplot::BoxPositions p = boxplot::positions_(g);
+    const double dg = static_cast<double>(g);
+    EXPECT_EQ(p.g, static_cast<float>(g));
+    EXPECT_EQ(p.a, static_cast<float>(dg - 0.20000000298023224));
+    EXPECT_EQ(p.b, static_cast<float>(dg + 0.20000000298023224));
+    EXPECT_EQ(p.c, static_cast<float>(dg + 0.05000000074505806));
+    EXPECT_EQ(p.d, static_cast<float>(dg - 0.05000000074505806));
+  }
+  // Group 10: the single values nearest 9.8, 10.2, 10.05 and 9.95.
+  const boxplot::BoxPositions p = boxplot::positions_(10);
+  EXPECT_EQ(p.a, 9.8f);
+  EXPECT_EQ(p.b, 10.2f);
+  EXPECT_EQ(p.c, 10.05f);
+  EXPECT_EQ(p.d, 9.95f);
+}
+
+}  // namespace

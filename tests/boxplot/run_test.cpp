@@ -1,0 +1,78 @@
+// The box-plot filter as a whole: the 21 statements of a group, refusals
+// before any row, and nothing at all for K <= 0.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "boxplot.h"
+
+namespace {
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Result run(const std::string& input) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  con::Io io{in, out, err, false};
+  const int status = boxplot::run(io);
+  return {status, out.str(), err.str()};
+}
+
+TEST(BoxplotRun, OneGroupIsFifteenRowsAndSixBlanks) {
+  const Result r = run("1\n3\n7 3 5\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.substr(0, 26), "       0.800       7.000\r\n");
+  int rows = 0, blanks = 0;
+  std::istringstream lines(r.out);
+  for (std::string line; std::getline(lines, line);) {
+    if (line == " \r") {
+      ++blanks;
+    } else {
+      EXPECT_EQ(line.size(), 25u) << line;  // 24 characters and the CR
+      ++rows;
+    }
+  }
+  EXPECT_EQ(rows, 15);
+  EXPECT_EQ(blanks, 6);
+  EXPECT_TRUE(r.err.empty());
+}
+
+TEST(BoxplotRun, RefusalsComeBeforeAnyRow) {
+  const struct {
+    const char* name;
+    const char* input;
+  } cases[] = {
+      {"size zero after a good group", "2\n3 0\n1 2 3\n"},
+      {"negative size", "2\n3 -1\n1 2 3\n"},
+      {"most negative size", "1\n-2147483648\n"},
+      {"size above 100", "1\n101\n"},
+      {"eleven groups", "11\n"},
+  };
+  for (const auto& c : cases) {
+    const Result r = run(c.input);
+    EXPECT_EQ(r.status, 8) << c.name;
+    EXPECT_TRUE(r.out.empty()) << c.name;
+    EXPECT_NE(r.err.find("error"), std::string::npos) << c.name;
+  }
+}
+
+TEST(BoxplotRun, NoGroupsWriteNothing) {
+  for (const char* input : {"0\n", "-5\n", "-2147483648\n"}) {
+    const Result r = run(input);
+    EXPECT_EQ(r.status, 0) << input;
+    EXPECT_TRUE(r.out.empty()) << input;
+  }
+}
+
+TEST(BoxplotRun, EndOfInputStopsBeforeAnyRow) {
+  const Result r = run("2\n5 4\n5 1 4 2 3\n");
+  EXPECT_EQ(r.status, 12);
+  EXPECT_TRUE(r.out.empty());
+}
+
+}  // namespace
