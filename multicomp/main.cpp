@@ -1,0 +1,3 @@
+#include "multicomp.h"
+
+int main() { return con::main_stdio(multicomp::run); }

@@ -1,0 +1,63 @@
+// Bisection: bracketing from 1 in unit steps, 27 halvings at the tolerance of
+// the percent point, the last midpoint as the result, NaN taken as negative,
+// the search capped at 200, and a zero tolerance that still ends.
+#include "multicomp/bisection.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+const double kEps = static_cast<double>(1.0e-8f);
+
+TEST(Bisection, Cases) {
+  const double step = std::ldexp(1.0, -27);
+  struct Case {
+    const char* name;
+    double (*f)(double);
+    int evaluations;  // bracketing points + 27 halvings
+    double root;
+  };
+  const Case cases[] = {
+      // F(1) >= 0: bracket [0, 1]; every midpoint below 0.5 moves LO up.
+      {"root 0.5", [](double x) { return x - 0.5; }, 1 + 27, 0.5 - step},
+      // Bracketing evaluates 1, 2, 3; the first midpoint 2.5 is the root and
+      // every later one lies below it.
+      {"root 2.5", [](double x) { return x - 2.5; }, 3 + 27, 2.5 - step},
+      // Non-negative everywhere: the midpoints walk down to 2^-27.
+      {"positive", [](double) { return 1.0; }, 1 + 27, step},
+      // Negative everywhere: 200 points, bracket [199, 200].
+      {"negative", [](double) { return -1.0; }, 200 + 27, 200.0 - step},
+      {"nan", [](double) { return -std::nan(""); }, 200 + 27, 200.0 - step},
+  };
+  for (const Case& c : cases) {
+    int calls = 0;
+    double x = -1.0;
+    multicomp::bisection_(
+        x,
+        [&](const double& v) {
+          ++calls;
+          return c.f(v);
+        },
+        kEps);
+    EXPECT_EQ(calls, c.evaluations) << c.name;
+    EXPECT_EQ(x, c.root) << c.name;
+  }
+}
+
+TEST(Bisection, ZeroToleranceEnds) {
+  int calls = 0;
+  double x = 0.0;
+  multicomp::bisection_(
+      x,
+      [&calls](const double& v) {
+        ++calls;
+        return v - 0.3;
+      },
+      0.0);
+  EXPECT_NEAR(x, 0.3, 1e-16);
+  EXPECT_LT(calls, 1200);
+}
+
+}  // namespace

@@ -1,0 +1,52 @@
+// Double-precision normal density and distribution function: exact points,
+// the switch between the two continued fractions at |x| = 3, symmetry,
+// reference values, and non-finite arguments.
+#include "multicomp/normal.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+TEST(Normal, ExactPoints) {
+  EXPECT_EQ(multicomp::phi_(0.0), 0.5);
+  EXPECT_EQ(multicomp::phi_(-0.0), 0.5);
+  EXPECT_EQ(multicomp::stdnorm_(0.0), 1.0 / std::sqrt(6.283185307179586));
+  // 0.5 x x overflows: the density is 0, not NaN.
+  EXPECT_EQ(multicomp::stdnorm_(1e200), 0.0);
+  EXPECT_EQ(multicomp::phi_(std::numeric_limits<double>::infinity()), 1.0);
+  EXPECT_EQ(multicomp::phi_(-std::numeric_limits<double>::infinity()), 0.0);
+  EXPECT_TRUE(std::isnan(multicomp::phi_(std::nan(""))));
+}
+
+// Reference values of Phi (to 16 digits), both sides of the switch at 3.
+// Both continued fractions, cut after 28 levels, are weakest at |x| = 3:
+// there the relative tolerance is 1e-11, elsewhere 1e-13.
+TEST(Normal, Values) {
+  struct Case {
+    double x, phi;
+  };
+  auto relative = [](double x) { return std::fabs(std::fabs(x) - 3.0) < 1e-9 ? 1e-11 : 1e-13; };
+  const Case cases[] = {
+      {0.5, 0.6914624612740131},       {1.0, 0.8413447460685429},
+      {1.959963984540054, 0.975},      {2.5, 0.9937903346742239},
+      {3.0, 0.9986501019683699},       {std::nextafter(3.0, 4.0), 0.9986501019683699},
+      {-3.0, 0.0013498980316301035},   {-std::nextafter(3.0, 4.0), 0.0013498980316301035},
+      {-5.0, 2.866515718791939e-07},   {-10.0, 7.619853024160527e-24},
+      {-30.0, 4.906713927148187e-198},
+  };
+  for (const Case& c : cases) {
+    const double tol = relative(c.x) * (c.phi < 0.5 ? c.phi : 1.0);
+    EXPECT_NEAR(multicomp::phi_(c.x), c.phi, tol) << c.x;
+  }
+}
+
+TEST(Normal, Symmetry) {
+  for (double x = 0.0; x <= 8.0; x += 0.125) {
+    EXPECT_NEAR(multicomp::phi_(x) + multicomp::phi_(-x), 1.0, 2e-16) << x;
+  }
+}
+
+}  // namespace

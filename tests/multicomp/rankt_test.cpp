@@ -1,0 +1,112 @@
+// Pieces of the comparison report: mid-ranks of the first group within the
+// pair, the sorted differences, and the per-pair lines of whole runs (the rank
+// sum with halves rounded up, the interval indices, a level of 1 or more).
+#include "multicomp/rankt.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "console/cp932.h"
+#include "multicomp/multicomp.h"
+#include "multicomp/state.h"
+
+namespace {
+
+TEST(Rankt, MidRanksOfFirstGroup) {
+  struct Case {
+    std::vector<float> z;
+    int n1;
+    std::vector<float> ranks;
+  };
+  const Case cases[] = {
+      {{1, 2, 3, 4, 5, 6}, 3, {1, 2, 3}},
+      {{1, 2, 2, 3}, 2, {1, 2.5f}},
+      {{5, 5, 5, 5}, 2, {2.5f, 2.5f}},
+      {{4, 5, 6, 1, 2, 3}, 3, {4, 5, 6}},
+  };
+  for (const Case& c : cases) {
+    std::vector<float> r(c.n1, -1.0f);
+    multicomp::rank_(c.z.data(), r.data(), static_cast<int32_t>(c.z.size()), c.n1);
+    EXPECT_EQ(r, c.ranks);
+  }
+}
+
+TEST(Rankt, SortedDifferences) {
+  auto st = std::make_unique<multicomp::State>();
+  const float pool[] = {1, 2, 3, 4, 5, 6};
+  for (int i = 0; i < 6; ++i) st->zpool[i] = pool[i];
+  float d[9];
+  multicomp::order_(*st, 3, 3, d, 9);
+  const std::vector<float> expected = {-5, -4, -4, -3, -3, -3, -2, -2, -1};
+  EXPECT_EQ(std::vector<float>(d, d + 9), expected);
+
+  // Formed in double and rounded once: 16777217 - 1 is not 16777216 - 1.
+  st->zpool[0] = 16777216.0f;
+  st->zpool[1] = 0.5f;
+  multicomp::order_(*st, 1, 1, d, 1);
+  EXPECT_EQ(d[0], 16777216.0f);  // 16777215.5 rounds to even
+}
+
+std::string run(const std::string& input, int* status) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  con::Io io{in, out, err};
+  *status = multicomp::run(io);
+  return out.str();
+}
+
+// The lines of the report after the heading, split at CR LF.
+std::vector<std::string> report_lines(const std::string& out) {
+  std::vector<std::string> lines;
+  size_t pos = out.find(con::sjis("漸近分布"));
+  pos = out.rfind("\r\n", pos) + 2;
+  while (pos < out.size()) {
+    size_t end = out.find("\r\n", pos);
+    lines.push_back(out.substr(pos, end - pos));
+    pos = end + 2;
+  }
+  return lines;
+}
+
+TEST(Rankt, TiedPair) {
+  int status = -1;
+  auto lines = report_lines(run("2\n2 2\n1 2\n2 3\n0.05\n", &status));
+  EXPECT_EQ(status, 0);
+  ASSERT_EQ(lines.size(), 9u);
+  EXPECT_EQ(lines[4], "       TR( 1, 2 )=      -1.000");  // W = 1 + 3 (2.5 rounded up)
+  EXPECT_EQ(lines[6], con::sjis(" 　帰無仮説は棄却されない."));
+  // P = 1.96 sqrt(5/3) = 2.53 > M/2 = 2: KK < 0, the interval spans all four
+  // differences -2, -1, -1, 0.
+  EXPECT_EQ(lines[8], con::sjis("       同時信頼区間は  [     -2.0000 ,       0.0000)"));
+}
+
+// A level of 1: the percent point is 0, so KK = M/2 and L > U (printed as
+// they fall, both within the differences).
+TEST(Rankt, LevelOne) {
+  int status = -1;
+  auto lines = report_lines(run("2\n2 2\n1 2\n4 8\n1\n", &status));
+  EXPECT_EQ(status, 0);
+  ASSERT_EQ(lines.size(), 10u);  // W = 3, TR = -2 > 0: the two rejection lines
+  EXPECT_EQ(lines[0], con::sjis("    漸近分布の上側 100.0 パーセント点；  0.000"));
+  EXPECT_EQ(lines[5], con::sjis("       (有意点)=          0.000"));
+  // Differences -7, -6, -3, -2: KK = 2, L = 3, U = 2.
+  EXPECT_EQ(lines[9], con::sjis("       同時信頼区間は  [     -3.0000 ,      -6.0000)"));
+}
+
+// Ten groups: the pair (9, 10) is the 45th comparison.
+TEST(Rankt, TenGroups) {
+  std::string in = "10\n1 1 1 1 1 1 1 1 1 1\n";
+  for (int i = 1; i <= 10; ++i) in += std::to_string(i) + "\n";
+  in += "0.05\n";
+  int status = -1;
+  auto lines = report_lines(run(in, &status));
+  EXPECT_EQ(status, 0);
+  ASSERT_EQ(lines.size(), 1u + 45u * 8u);
+  EXPECT_EQ(lines[lines.size() - 7], con::sjis(" ( 45 ) 第 9 群と第 10 群との比較"));
+}
+
+}  // namespace
