@@ -1,4 +1,4 @@
-// Pieces of the comparison report: mid-ranks of the first group within the
+// Elements of the comparison report: mid-ranks of the first group within the
 // pair, the sorted differences, and the per-pair lines of whole runs (the rank
 // sum with halves rounded up, the interval indices, a level of 1 or more).
 #include "multicomp/rankt.h"
