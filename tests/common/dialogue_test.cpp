@@ -10,20 +10,14 @@
 
 #include "common/echo.h"
 #include "console/cp932.h"
+#include "support/capture.h"
 
 namespace {
 
-struct Outcome {
-  std::string out;
-  int status;
-};
+using Outcome = testsupport::Captured;
 
 Outcome run(const std::string& input, const std::function<void(con::Console&)>& body) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  con::Io io{in, out, err, false};
-  int status = con::run_program(io, body);
-  return Outcome{out.str(), status};
+  return testsupport::capture(input, body);
 }
 
 const common::DialogueTexts kTexts = {

@@ -9,21 +9,15 @@
 #include <vector>
 
 #include "console/cp932.h"
+#include "support/capture.h"
 
 namespace {
 
 // Runs a body on the given input; keeps both output streams and the status.
-struct Outcome {
-  std::string out, err;
-  int status;
-};
+using Outcome = testsupport::Captured;
 
 Outcome run(const std::string& input, const std::function<void(con::Console&)>& body) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  con::Io io{in, out, err, false};
-  int status = con::run_program(io, body);
-  return Outcome{out.str(), err.str(), status};
+  return testsupport::capture(input, body);
 }
 
 TEST(FreeFormOutput, ItemsBlanksAndLineEnds) {
