@@ -1,0 +1,573 @@
+#!/usr/bin/env python3
+"""Writes the expected output of the trendrank golden cases.
+
+Test-only and independent of the C++ code: the dialogue and report lines are
+written out here from the program's documented texts and layouts, and the
+numbers come from a plain re-implementation of the method in Python doubles
+with every single-precision store done by struct (round to nearest even):
+the 5^11 generators, the partial permutation, mid-ranks, the isotonic fit,
+the trend statistics, round4, the classic median by selection sort, the
+Hodges-Lehmann effects and the centre. The P values of 9999 repetitions can
+only be checked this way; everything else was also checked by hand (CASES.md).
+
+Run once from this directory: python3 expected.py   (rewrites every .out/.status
+listed in CASES below; .in files are written too so a case is one place).
+"""
+import math
+import struct
+import sys
+
+
+def f32(x):
+    """Rounds a double to single precision (overflow to +-inf)."""
+    if math.isnan(x) or math.isinf(x):
+        return x
+    try:
+        return struct.unpack('<f', struct.pack('<f', x))[0]
+    except OverflowError:
+        # Beyond the largest single: round to the nearest or to infinity.
+        big = struct.unpack('<f', b'\xff\xff\x7f\x7f')[0]
+        half_ulp = 2.0 ** (127 - 24)
+        return math.copysign(big if abs(x) < big + half_ulp else math.inf, x)
+
+
+NEG_NAN = struct.unpack('<d', bytes.fromhex('000000000000f8ff'))[0]  # default NaN, sign set
+
+
+def div(a, b):
+    """IEEE division with the x86 default NaN for 0/0."""
+    if b == 0.0:
+        if a == 0.0 or math.isnan(a):
+            return NEG_NAN
+        return math.copysign(math.inf, a) * math.copysign(1.0, b)
+    return a / b
+
+
+# ---------------------------------------------------------------- generators
+class Gen:
+    def __init__(self, seed, replace):
+        self.x = seed
+        self.replace = replace
+
+    def step(self):
+        self.x = (self.x * 48828125) % 2147483648
+        return f32(self.x / 2147483648.0)
+
+    def draw(self):
+        u = self.step()
+        if self.replace and (u == 0.0 or u == 1.0):
+            u = self.step()
+        return u
+
+
+def rnorm(g):
+    u1 = g.draw()
+    u2 = g.draw()
+    l = f32(math.log(u1))
+    r = f32(math.sqrt(-(l + l)))
+    a = f32(u2 * f32(6.2831855))
+    return f32(r * math.cos(a)), f32(r * math.sin(a))
+
+
+def permut(r, n, u, m):
+    q = n
+    for t in range(m):
+        j = int(q * u[t]) + 1
+        if j == q + 1:
+            j = 1
+        r[j - 1], r[q - 1] = r[q - 1], r[j - 1]
+        q -= 1
+
+
+# ---------------------------------------------------------------- statistics
+def ranks(p):
+    out = []
+    for a in p:
+        le = sum(1 for b in p if b <= a)
+        lt = sum(1 for b in p if b < a)
+        out.append(f32((le + lt + 1.0) / 2.0))
+    return out
+
+
+TOL = f32(1.0e-5)
+
+
+def av(i, j, y, w):
+    a = 0.0
+    b = 0.0
+    for l in range(i, j + 1):
+        a += w[l] * y[l]
+        b += w[l]
+    return div(a, b)
+
+
+def ireg(y, w):
+    k = len(y)
+    fit = [0.0] * k
+    s = 0
+    while s < k:
+        g = y[s]
+        for j in range(s, k):
+            a = av(s, j, y, w)
+            if a < g:
+                g = a
+        e = s
+        for cand in range(k - 1, s - 1, -1):
+            if av(s, cand, y, w) - TOL <= g:
+                e = cand
+                break
+        for l in range(s, e + 1):
+            fit[l] = f32(g)
+        s = e + 1
+    return fit
+
+
+def trnst(sizes, w, r):
+    n = len(r)
+    rbar = []
+    pos = 0
+    for ni in sizes:
+        rbar.append(f32(div(sum(r[pos:pos + ni]), float(ni))))
+        pos += ni
+    rfit = ireg(rbar, w)
+    c = (n + 1) / 2.0
+    s1 = sum(ni * (f - c) ** 2 for ni, f in zip(sizes, rfit))
+    s2 = sum(ni * (b - f) ** 2 for ni, b, f in zip(sizes, rbar, rfit))
+    return f32(s1), f32(s2)
+
+
+def rtstat(r, s1, s2):
+    n = len(r)
+    c = (n + 1) / 2.0
+    d = sum((x - c) ** 2 for x in r)
+    return f32(div(s1 * (n - 1), d)), f32(div(s2 * (n - 1), d))
+
+
+def round4(s):
+    p = f32(s * 10000.0)
+    if math.isnan(p):
+        return None
+    return math.copysign(math.floor(abs(p) + 0.5), p)
+
+
+def ge(a, b):
+    return a is not None and b is not None and a >= b
+
+
+def gt(a, b):
+    return a is not None and b is not None and a > b
+
+
+# ---------------------------------------------------------------- estimates
+def median(x):
+    """The classic method, literally: split at the mean, selection sort."""
+    n = len(x)
+    if n == 0:
+        return 0.0
+    m = 0.0
+    for v in x:
+        m += v / n
+    lo = [v for v in x if v <= m]
+    up = [v for v in x if not (v <= m)]
+    k, j = len(lo), len(up)
+    v, t = (n + 1) // 2, (n + 2) // 2
+    if k > j:
+        for w in range(k - v + 1):
+            best, at = lo[w], -1
+            for i in range(w + 1, k):
+                if lo[i] > best:
+                    best, at = lo[i], i
+            if at >= 0:
+                lo[w], lo[at] = lo[at], lo[w]
+        return f32((lo[k - t] + lo[k - v]) / 2.0)
+    if k < j:
+        for w in range(t - k):
+            best, at = up[w], -1
+            for i in range(w + 1, j):
+                if up[i] < best:
+                    best, at = up[i], i
+            if at >= 0:
+                up[w], up[at] = up[at], up[w]
+        return f32((up[v - k - 1] + up[t - k - 1]) / 2.0)
+    a = lo[0]
+    for i in range(1, k):
+        if lo[i] > a:
+            a = lo[i]
+    b = up[0]
+    for i in range(1, j):
+        if up[i] < b:
+            b = up[i]
+    return f32((a + b) / 2.0)
+
+
+def effects(groups):
+    k = len(groups)
+    ntot = sum(len(g) for g in groups)
+    d = [[0.0] * k for _ in range(k)]
+    for i in range(k - 1):
+        for j in range(i + 1, k):
+            diffs = [f32(a - b) for a in groups[i] for b in groups[j]]
+            med = median(diffs)
+            d[i][j] = med
+            d[j][i] = -med
+    theta = []
+    for p in range(k):
+        s = 0.0
+        for q in range(k):
+            s += d[p][q] * len(groups[q]) / ntot
+        theta.append(f32(s))
+    return theta
+
+
+def centre(groups, theta):
+    e = [f32(x - theta[g]) for g, grp in enumerate(groups) for x in grp]
+    walsh = [f32((e[a] + e[b]) / 2.0) for a in range(len(e)) for b in range(a, len(e))]
+    return median(walsh)
+
+
+def grand_mean(groups):
+    ntot = float(sum(len(g) for g in groups))
+    mean = 0.0
+    for g in groups:
+        n = len(g)
+        even = n - n % 2
+        s = mean
+        for jj in range(even):
+            s += g[jj] / ntot
+        if even > 0:
+            mean = f32(s)
+        if n % 2 == 1:
+            mean = f32(mean + g[n - 1] / ntot)
+    return mean
+
+
+# ---------------------------------------------------------------- the test
+def test(groups, gen1):
+    sizes = [len(g) for g in groups]
+    w = [float(n) for n in sizes]
+    pool = [x for g in groups for x in g]
+    r = ranks(pool)
+    s1, s2 = trnst(sizes, w, r)
+    t1, t2 = rtstat(r, s1, s2)
+    k = len(groups)
+    ntot = len(pool)
+    rte = [s1, t1, s2, t2]
+    if all(n >= 30 for n in sizes):
+        gen3 = Gen(16087, True)
+        p = [f32(n / ntot) for n in sizes]
+        if k % 2 == 1:
+            p.append(p[-1])
+        s = [f32(math.sqrt(x)) for x in p]
+        c1 = c2 = 0
+        for _ in range(9999):
+            y = []
+            for h in range((k + 1) // 2):
+                z1, z2 = rnorm(gen3)
+                y.append(f32(z1 / s[2 * h]))
+                y.append(f32(z2 / s[2 * h + 1]))
+            f = ireg(y[:k], p[:k])
+            m = sum(p[i] * y[i] for i in range(k))
+            b = sum(p[i] * (f[i] - m) ** 2 for i in range(k))
+            v = sum(p[i] * (y[i] - f[i]) ** 2 for i in range(k))
+            if b >= t1:
+                c1 += 1
+            if v >= t2:
+                c2 += 1
+        p1 = f32(c1 / 10000.0)
+        p2 = f32(c2 / 10000.0)
+        rte += [p1, p1, p2, p2]
+    else:
+        m = ntot - sizes[0]
+        a1, a2 = round4(s1), round4(s2)
+        cge1 = cgt1 = cge2 = cgt2 = 0
+        for _ in range(9999):
+            u = [gen1.draw() for _ in range(m)]
+            permut(r, ntot, u, m)
+            b1, b2 = (round4(x) for x in trnst(sizes, w, r))
+            cge1 += ge(b1, a1)
+            cgt1 += gt(b1, a1)
+            cge2 += ge(b2, a2)
+            cgt2 += gt(b2, a2)
+        rte += [f32(c / 10000.0) for c in (cge1, cgt1, cge2, cgt2)]
+    return rte
+
+
+# ---------------------------------------------------------------- output text
+def free_single(x):
+    if math.isnan(x):
+        return '-NaN' if math.copysign(1.0, x) < 0 else 'NaN'
+    if math.isinf(x):
+        return '-Inf' if x < 0 else 'Inf'
+    if x == 0.0:
+        return ('-' if math.copysign(1.0, x) < 0 else '') + '0.000000000e+00'
+    e = '%.8e' % x
+    exp = int(e[e.index('e') + 1:])
+    if 0.1 <= abs(x) < 1e9 and -1 <= exp <= 8:
+        s = '%.*f' % (8 - exp, x)
+        return s if '.' in s else s + '.'
+    return e
+
+
+def field_f(x, w, d):
+    if math.isnan(x) or math.isinf(x):
+        t = free_single(x) if math.isnan(x) else ('-Inf' if x < 0 else 'Inf')
+        return t.ljust(w)
+    s = '%.*f' % (d, x)
+    if s.startswith('-') and set(s[1:]) <= set('0.'):
+        s = s[1:]
+    return '*' * w if len(s) > w else s.rjust(w)
+
+
+def field_i(v, w):
+    s = str(v)
+    return '*' * w if len(s) > w else s.rjust(w)
+
+
+def field_a(t, w):
+    b = t.encode('cp932')
+    return (b[:w] if len(b) >= w else b' ' * (w - len(b)) + b).decode('cp932')
+
+
+class Out:
+    def __init__(self):
+        self.lines = []
+
+    def free(self, *items):
+        """A free-form statement: leading blank; a number is followed by a
+        blank unless it is the last item."""
+        s = ' '
+        for i, it in enumerate(items):
+            last = i == len(items) - 1
+            if isinstance(it, str):
+                s += it
+            else:
+                s += (str(it) if isinstance(it, int) else free_single(it)) + ('' if last else ' ')
+        self.lines.append(s)
+
+    def rec(self, s):
+        self.lines.append(s)
+
+    def bytes(self):
+        return b''.join(l.encode('cp932') + b'\r\n' for l in self.lines)
+
+
+def dout(o, a, n):
+    full = int(n / 5) if n >= 0 else -int(-n / 5)
+    rest = n - 5 * full
+    for r in range(full):
+        o.rec(''.join('  ' + field_f(v, 11, 5) for v in a[5 * r:5 * r + 5]))
+    if rest != 0:
+        o.rec(''.join('  ' + field_f(v, 11, 5) for v in a[5 * full:5 * full + max(rest, 0)]))
+
+
+def dialogue(o, k, sizes, data, stop_after=None):
+    """Prompts and echo. stop_after: 'k' (refused after the count), 'sizes'
+    (refused after the size read), 'eof-in-group:i', or None."""
+    o.free('標本の個数(', 10, '以下)を入力して下さい')
+    if stop_after == 'k':
+        return
+    o.free(k, ' 個の標本サイズを入力して下さい')
+    if stop_after == 'sizes':
+        return
+    for i in range(k):
+        o.free('第', i + 1, ' 標本の観測値を', sizes[i])
+        o.free('個入力してください.')
+        if stop_after == 'eof-in-group:%d' % (i + 1):
+            return
+    o.free('有意水準を入力して下さい. ')
+    if stop_after == 'eof-level':
+        return
+    for i in range(k):
+        o.free('第', i + 1, ' 標本目の観測値は ')
+        dout(o, data[i], sizes[i])
+
+
+def level_line(o, alpha):
+    o.rec('  有意水準 ' + field_f(f32(alpha * 100.0), 10, 5) + ' パ－セントで, ')
+
+
+def decision(o, pge, pgt, alpha, rej, acc, gen1):
+    if pge <= alpha:
+        level_line(o, alpha)
+        o.free(rej)
+    elif pgt < pge and pgt < alpha:
+        h = (alpha - pgt) / (pge - pgt)
+        u = gen1.draw()
+        o.free(' ランザミザ－ション検定によって ')
+        level_line(o, alpha)
+        o.free(rej if u <= h else acc)
+    else:
+        level_line(o, alpha)
+        o.free(acc)
+
+
+def p_line(o, pge, pgt):
+    if pge == pgt:
+        o.rec(' P 値は ' + field_f(pge, 8, 5) + ' です.')
+    else:
+        o.rec(' P 値は ' + field_f(pgt, 8, 5) + ' から' + field_f(pge, 8, 5) + ' です.')
+    o.rec('')
+
+
+def whole_run(o, groups, alpha):
+    """Everything after the echo, for K >= 1 and every size >= 1."""
+    gen1 = Gen(1077, False)
+    rte = test(groups, gen1)
+    k = len(groups)
+    w = [float(len(g)) for g in groups]
+    theta = effects(groups)
+    eff = ireg(theta, w)
+    for p in range(k):
+        o.free(w[p], theta[p], eff[p])
+    cen = centre(groups, theta)
+    est = [f32(cen + e) for e in eff]
+    gmean = grand_mean(groups)
+    report(o, rte, alpha, k, eff, cen, est, gmean, gen1)
+    return rte
+
+
+def report(o, rte, alpha, k, eff, cen, est, gmean, gen1):
+    o.free()
+    o.free(' ********************************** ')
+    o.free(' 平均パラメ－タに傾向性がある場合の ')
+    o.free('  順位に基づくノンパラメトリック法  ')
+    o.free(' ********************************** ')
+    o.free(' 帰無仮説が一様性で対立仮説が傾向性の ')
+    o.rec('')
+    o.rec(' 検定統計量の値は ' + field_f(rte[0], 10, 5) + ' です ')
+    o.rec('')
+    o.rec(' 正規化検定統計量は' + field_f(rte[1], 10, 5) + ' です')
+    o.rec('')
+    p_line(o, rte[4], rte[5])
+    decision(o, rte[4], rte[5], alpha, ' 一様性の帰無仮説は棄却された. ',
+             ' 一様性の帰無仮説は棄却されなかった. ', gen1)
+    o.free()
+    o.free(' 帰無仮説が一様性で対立仮説が『傾向性がない』の ')
+    o.rec('')
+    o.rec(' 検定統計量の値は ' + field_f(rte[2], 10, 5) + ' です ')
+    o.rec('')
+    o.rec(' 正規化検定統計量は' + field_f(rte[3], 10, 5) + ' です')
+    o.rec('')
+    p_line(o, rte[6], rte[7])
+    decision(o, rte[6], rte[7], alpha, ' 帰無仮説は棄却され『傾向性がない』が受容された. ',
+             ' 帰無仮説は棄却されなかった. ', gen1)
+    o.free()
+    o.free(' 分布が対称のとき ')
+    o.free()
+
+    def gl(i, label, v):
+        o.rec(field_a('第', 5) + field_i(i, 5) + field_a(label, 25) + '  ' + field_f(v, 10, 5))
+
+    def ol(v):
+        o.rec(field_a(' 全平均は,', 20) + '  ' + field_f(v, 10, 5))
+
+    for i in range(k):
+        gl(i + 1, ' 標本の主効果は,', eff[i])
+    ol(cen)
+    for i in range(k):
+        gl(i + 1, ' 標本の平均は,', est[i])
+    o.free()
+    o.free(' 分布の対称性が仮定できないとき ')
+    o.free()
+    for i in range(k):
+        gl(i + 1, ' 標本の主効果は,', eff[i])
+    ol(gmean)
+    for i in range(k):
+        gl(i + 1, ' 標本の平均は,', f32(gmean + eff[i]))
+
+
+# ---------------------------------------------------------------- the cases
+def lcg_values(n, seed, scale, offset):
+    """Deterministic test data (a small LCG), rounded to two decimals."""
+    out = []
+    x = seed
+    for _ in range(n):
+        x = (x * 1103515245 + 12345) % 2147483648
+        out.append(round(offset + scale * x / 2147483648.0, 2))
+    return out
+
+
+def fmt_in(values):
+    return ' '.join(repr(v) if isinstance(v, float) else str(v) for v in values)
+
+
+def full_case(name, groups, alpha, size_lines=None, value_lines=None, report_out=None):
+    k = len(groups)
+    sizes = [len(g) for g in groups]
+    data = [[f32(float(v)) for v in g] for g in groups]
+    text = '%d\n' % k
+    text += (size_lines if size_lines is not None else ' '.join(map(str, sizes))) + '\n'
+    for i, g in enumerate(groups):
+        text += (value_lines[i] if value_lines else fmt_in(g)) + '\n'
+    text += '%s\n' % alpha
+    o = Out()
+    dialogue(o, k, sizes, data)
+    rte = whole_run(o, data, f32(float(alpha)))
+    if report_out is not None:
+        report_out.append((name, rte))
+    return text, o.bytes(), 0
+
+
+def partial_case(text, k, sizes, data, stop_after, status):
+    o = Out()
+    dialogue(o, k, sizes, [[f32(float(v)) for v in g] for g in data], stop_after)
+    return text, o.bytes(), status
+
+
+def k_zero_case():
+    o = Out()
+    dialogue(o, 0, [], [])
+    nan = NEG_NAN
+    # K = 0: no rank; strend = sdev = 0; the normalised statistics are
+    # (0 * -1) / 0 = NaN; the simulation counts nothing: P = 0, pge = pgt.
+    report(o, [0.0, nan, 0.0, nan, 0.0, 0.0, 0.0, 0.0], f32(0.05), 0, [], 0.0, [], 0.0,
+           Gen(1077, False))
+    return '0\n0.05\n', o.bytes(), 0
+
+
+def cases():
+    log = []
+    out = {}
+    out['randomization-small'] = full_case('randomization-small', [[1, 2, 3], [4, 5]], '0.05',
+                                           report_out=log)
+    g30 = [lcg_values(30, 11 + 7 * i, 10.0, off) for i, off in enumerate((0.0, 1.5, 1.0))]
+    out['simulation-3x30'] = full_case('simulation-3x30', g30, '0.06', report_out=log)
+    out['randomized-decision'] = full_case('randomized-decision',
+                                           [[1.5, 2.5, 2.5], [2.5, 4, 1], [3, 6, 5, 2.5]], '0.062',
+                                           report_out=log)
+    out['all-equal'] = full_case('all-equal', [[7, 7, 7], [7, 7, 7, 7], [7, 7, 7, 7, 7]], '0.05',
+                                 size_lines='3 4\n5', report_out=log)
+    echo_vals = [[1234567.5, -0.000004, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10],
+                 [11, 12, 13, 14, 15.125], [0.5, -2]]
+    out['echo-widths'] = full_case('echo-widths', echo_vals, '0.05', size_lines='12 5\n2',
+                                   value_lines=['1234567.5 -0.000004 1 2 3 4 5\n6 7 8 9 10',
+                                                '11 12 13 14 15.125', '0.5,-2'],
+                                   report_out=log)
+    out['k-zero'] = k_zero_case()
+    out['refuse-k-11'] = partial_case('11\n1 1 1 1 1 1 1 1 1 1 1\n', 11, [], [], 'k', 8)
+    out['refuse-size-101'] = partial_case('2\n5 101\n', 2, [5, 101], [], 'sizes', 8)
+    out['refuse-size-0'] = partial_case('3\n2 0 1\n1 2\n5\n0.05\n', 3, [2, 0, 1],
+                                        [[1, 2], [], [5]], None, 8)
+    out['refuse-negative-sizes'] = partial_case('2\n-3 -5\n0.05\n', 2, [-3, -5], [[], []],
+                                                None, 8)
+    out['end-of-input'] = partial_case('2\n3 2\n1 2 3\n4\n', 2, [3, 2], [[1, 2, 3], []],
+                                       'eof-in-group:2', 12)
+    return out, log
+
+
+def main():
+    out, log = cases()
+    for name, (text, expected, status) in out.items():
+        with open(name + '.in', 'w', newline='\n') as f:
+            f.write(text)
+        with open(name + '.out', 'wb') as f:
+            f.write(expected)
+        if status:
+            with open(name + '.status', 'w') as f:
+                f.write('%d\n' % status)
+    for name, rte in log:
+        print(name, ' '.join(repr(x) for x in rte))
+
+
+if __name__ == '__main__':
+    sys.exit(main())
