@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Times every program on worst-case data at its data-model limits and prints a
+# table of wall time and peak memory (GNU time). Data sets: all-distinct
+# values, all-tied values, and distinct values with one huge outlier.
+#   bench/run.sh [build-dir]     (default build/release; build it first)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/release}
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# gen <kind> <sizes...>: the observations of each group on one line.
+# kind: distinct (a scrambled lattice, no two values equal), tied (all 5),
+# outlier (distinct, the first value of the last group 1e6).
+gen() {
+  local kind=$1
+  shift
+  awk -v kind="$kind" -v sizes="$*" 'BEGIN {
+    k = split(sizes, n, " ")
+    for (g = 1; g <= k; g++) {
+      line = ""
+      for (j = 1; j <= n[g]; j++) {
+        if (kind == "tied") v = 5
+        else v = sprintf("%.4f", g * 0.37 + ((j * 7919 + g * 104729) % 100003) / 1000.0)
+        if (kind == "outlier" && g == k && j == 1) v = "1000000"
+        line = line (j > 1 ? " " : "") v
+      }
+      print line
+    }
+  }'
+}
+
+rep() { local n=$1 v=$2 s=""; for ((i = 0; i < n; i++)); do s+="$v "; done; echo "${s% }"; }
+
+# dialogue <K> <sizes> <kind> [level]: the typed answers of an interactive program.
+dialogue() {
+  local k=$1 sizes=$2 kind=$3 level=${4:-}
+  echo "$k"
+  echo "$sizes"
+  gen "$kind" $sizes
+  [ -z "$level" ] || echo "$level"
+}
+
+printf '%-11s %-44s %9s %10s %5s\n' program "data set" "wall (s)" "peak (KB)" exit
+measure() {
+  local prog=$1 label=$2 input=$3 status
+  set +e
+  /usr/bin/time -f '%e %M' -o "$tmp/time" "$build/$prog/$prog" <"$input" >/dev/null 2>"$tmp/err"
+  status=$?
+  set -e
+  read -r secs kb <"$tmp/time"
+  printf '%-11s %-44s %9s %10s %5s\n' "$prog" "$label" "$secs" "$kb" "$status"
+}
+
+for kind in distinct tied outlier; do
+  rand="29 $(rep 9 100)"
+  for prog in trendrank homorank; do
+    dialogue 10 "$rand" "$kind" 0.05 >"$tmp/in"
+    measure "$prog" "10 groups, 929 obs, permutations, $kind" "$tmp/in"
+    dialogue 10 "$(rep 10 100)" "$kind" 0.05 >"$tmp/in"
+    measure "$prog" "10 groups of 100, large-sample, $kind" "$tmp/in"
+  done
+  dialogue 10 "$(rep 10 50)" "$kind" 0.05 >"$tmp/in"
+  measure multicomp "10 groups of 50, $kind" "$tmp/in"
+  dialogue 10 "$(rep 10 100)" "$kind" 0.05 >"$tmp/in"
+  measure anovaf "10 groups of 100, $kind" "$tmp/in"
+  dialogue 10 "$(rep 10 1000)" "$kind" >"$tmp/in"
+  measure distsearch "10 groups of 1000, $kind" "$tmp/in"
+  { echo 3; dialogue 10 "$(rep 10 1000)" "$kind"; } >"$tmp/in"
+  measure cdfplot "10 groups of 1000, M = 3, $kind" "$tmp/in"
+  dialogue 10 "$(rep 10 100)" "$kind" >"$tmp/in"
+  measure boxplot "10 groups of 100, $kind" "$tmp/in"
+done
