@@ -32,7 +32,7 @@ struct SortCase {
   std::vector<float> out;
 };
 
-TEST(Order, SortsAsSpecifiedCases) {
+TEST(Order, SortsListedCases) {
   const SortCase cases[] = {
       {"three-one-two", {3, 1, 2}, {1, 2, 3}},
       {"all-equal", {1, 1, 1}, {1, 1, 1}},

@@ -71,7 +71,7 @@ TEST(Residuals, MeanDividesEachObservationBeforeAdding) {
   EXPECT_EQ(bits(s.xmean[0]), 0x40155555u);
 }
 
-TEST(Residuals, PoolingOrderAndSpecialSizes) {
+TEST(Residuals, PoolingOrderAndUnusualSizes) {
   struct Case {
     const char* name;
     std::vector<int32_t> sizes;

@@ -68,7 +68,7 @@ TEST(Tails, ListedValuesBitExact) {
       // The small-outlier step at -2.5942581: 0.9974 at it, 0.9774 above it.
       {"cobunp2 at -step", distsearch::cobunp2_, -kStep, 0x3f7f569eu},
       {"cobunp2 above -step", distsearch::cobunp2_, kAboveMinusStep, 0x3f7a37e6u},
-      // Off the special points.
+      // Away from the points where the formulas change.
       {"norm at 1", distsearch::norm_, 1.0f, 0x3e227686u},  // 0.15865526
       {"cnbunp at 1", distsearch::cnbunp_, 1.0f, 0x3e04e3f0u},
       {"cnbunp at -2.5", distsearch::cnbunp_, -2.5f, 0x3f7d8c93u},
