@@ -1,8 +1,8 @@
-// input_: anovaf's group-data dialogue with its own texts (the level prompt
-// reads "有為水準", as this program has always asked it), and the echo of
-// every group five values a line. K above 10 or a size above 100 is refused
-// by the dialogue right after the read that brought it; sizes of 0 and
-// negative sizes are kept (they give NaN and -0 means).
+// input_: anovaf's group-data dialogue with its own texts (its level prompt
+// writes "有為水準" where the report writes "有意水準"; both stay as they are)
+// and the echo of every group five values a line. K above 10 or a size above
+// 100 is refused by the dialogue right after the read that brought it; sizes
+// of 0 and negative sizes are kept (they give NaN and -0 means).
 #include "anovaf/anovaf.h"
 #include "common/dialogue.h"
 #include "common/echo.h"
