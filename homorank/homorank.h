@@ -39,7 +39,10 @@ void trnst_print_(con::Console& c, const State& st, float tr);
 // H = TR (n-1) / sum of (R(a) - (n+1)/2)^2.
 void rtstat_(const float* r, int32_t n, float tr, float& h);
 
-// The rank estimates: effects (res1_), centre and CENTRE + THETA (res2_).
+// The raw effects THETA(1..K) into res1_ (no smoothing).
+void rest1_(State& st);
+
+// The rank estimates: rest1_, then the centre and CENTRE + THETA (res2_).
 void rest_(State& st);
 
 // The report.

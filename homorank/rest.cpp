@@ -8,8 +8,10 @@
 
 namespace homorank {
 
+void rest1_(State& st) { common::effects_(st.grp, st.res1_); }
+
 void rest_(State& st) {
-  common::effects_(st.grp, st.res1_);
+  rest1_(st);
   st.res2_[0] = common::rest2_(st.grp, st.res1_);
   for (int i = 0; i < st.grp.groups(); ++i) {
     st.res2_[i + 1] =
