@@ -23,25 +23,6 @@ Result run(const std::string& input) {
   return {status, out.str(), err.str()};
 }
 
-TEST(BoxplotRun, OneGroupIsFifteenRowsAndSixBlanks) {
-  const Result r = run("1\n3\n7 3 5\n");
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out.substr(0, 26), "       0.800       7.000\r\n");
-  int rows = 0, blanks = 0;
-  std::istringstream lines(r.out);
-  for (std::string line; std::getline(lines, line);) {
-    if (line == " \r") {
-      ++blanks;
-    } else {
-      EXPECT_EQ(line.size(), 25u) << line;  // 24 characters and the CR
-      ++rows;
-    }
-  }
-  EXPECT_EQ(rows, 15);
-  EXPECT_EQ(blanks, 6);
-  EXPECT_TRUE(r.err.empty());
-}
-
 TEST(BoxplotRun, RefusalsComeBeforeAnyRow) {
   const struct {
     const char* name;

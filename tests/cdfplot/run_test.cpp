@@ -53,14 +53,6 @@ TEST(CdfplotRun, EndOfInputStopsBeforeAnyRow) {
   EXPECT_TRUE(r.out.empty());
 }
 
-TEST(CdfplotRun, EmptyGroupsAreSkipped) {
-  const Result plain = run("1\n2\n3 3\n1 2 3\n4 6 8\n");
-  const Result with_empty = run("1\n4\n0 3 0 3\n1 2 3\n4 6 8\n");
-  EXPECT_EQ(plain.status, 0);
-  EXPECT_EQ(with_empty.status, 0);
-  EXPECT_EQ(with_empty.out, plain.out);
-}
-
 TEST(CdfplotRun, LargestNegativeMTiesEverything) {
   const Result r = run("-2147483648\n1\n3\n1 2 4\n");
   EXPECT_EQ(r.status, 0);
