@@ -1,6 +1,6 @@
 // The run state of trendrank (its static areas, made fresh for every run) and
 // the routines that read and write it, by stage: dialogue, test, estimation,
-// report. Arrays are 0-based here: element [i] is the documents' (i+1).
+// report. Arrays are 0-based: element [i] belongs to group i+1.
 // Purely numeric routines (ireg_, gmin_, av_, rtstat_, rnorm_) take their
 // inputs as arguments and neither print nor stop.
 #ifndef TRENDRANK_STATE_H

@@ -2,7 +2,7 @@
 """Writes the expected output of the trendrank golden cases.
 
 Test-only and independent of the C++ code: the dialogue and report lines are
-written out here from the program's documented texts and layouts, and the
+written out here from the program's texts and layouts, and the
 numbers come from a plain re-implementation of the method in Python doubles
 with every single-precision store done by struct (round to nearest even):
 the 5^11 generators, the partial permutation, mid-ranks, the isotonic fit,
