@@ -1,9 +1,8 @@
 // Integral of f over the whole real line by the double-exponential rule
 // (x = sinh(1.5 sinh t), trapezoidal rule in t, step halved up to five times),
-// with an error estimate, the evaluation count and a condition code; the code
-// goes to the library's condition-message routine at the end of every call.
-// Bad arguments (negative tolerance, NMIN < 0 or > NMAX) give 30000 and leave
-// S, ERR and N as they were.
+// with an error estimate, the evaluation count and a condition code, which
+// goes to the condition-message routine at the end of every call. Bad
+// arguments (a negative tolerance, NMIN < 0 or > NMAX) give 30000, S/ERR/N kept.
 #ifndef NUMLIB_DAQEI_H
 #define NUMLIB_DAQEI_H
 
