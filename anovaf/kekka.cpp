@@ -8,25 +8,11 @@
 
 #include "anovaf/anovaf.h"
 #include "anovaf/statis.h"
+#include "common/estimate_lines.h"
 #include "console/cp932.h"
 #include "console/format.h"
 
 namespace anovaf {
-
-namespace {
-
-// One group line: "第" in A5, the group number in I5, the text in A25, 2X and
-// the value in F10.5.
-void group_line(con::Console& c, int64_t j, const std::string& text, float value) {
-  c.put_line(con::Record()
-                 .a(con::sjis("第"), 5)
-                 .i(j, 5)
-                 .a(text, 25)
-                 .x(2)
-                 .f(static_cast<double>(value), 10, 5));
-}
-
-}  // namespace
 
 void kekka_(con::Console& c, const State& st) {
   const std::string stars = con::sjis(" ************************************ ");
@@ -74,19 +60,17 @@ void kekka_(con::Console& c, const State& st) {
   for (int j = 0; j < st.grp.groups(); ++j) {
     const float effect =
         static_cast<float>(static_cast<double>(st.xmean[j]) - static_cast<double>(st.gmean));
-    group_line(c, j + 1, effect_text, effect);
+    common::group_estimate_line(c, j + 1, effect_text, effect);
   }
 
-  c.put_line(
-      con::Record().a(con::sjis(" 全平均は,"), 20).x(2).f(static_cast<double>(st.gmean), 10, 5));
+  common::overall_estimate_line(c, con::sjis(" 全平均は,"), st.gmean);
   const float variance =
       static_cast<float>(static_cast<double>(st.sw) / static_cast<double>(df_within(st)));
-  c.put_line(
-      con::Record().a(con::sjis(" 共通分散は,"), 20).x(2).f(static_cast<double>(variance), 10, 5));
+  common::overall_estimate_line(c, con::sjis(" 共通分散は,"), variance);
 
   const std::string mean_text = con::sjis(" 標本の平均は,");
   for (int j = 0; j < st.grp.groups(); ++j) {
-    group_line(c, j + 1, mean_text, st.xmean[j]);
+    common::group_estimate_line(c, j + 1, mean_text, st.xmean[j]);
   }
 }
 

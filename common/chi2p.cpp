@@ -6,20 +6,13 @@
 #include "common/chi2p.h"
 
 #include <cmath>
-#include <cstring>
 
+#include "common/fpnan.h"
 #include "common/normp.h"
 
 namespace common {
 
 namespace {
-
-double invalid_nan() {
-  const uint64_t bits = 0xFFF8000000000000ull;
-  double d;
-  std::memcpy(&d, &bits, sizeof d);
-  return d;
-}
 
 constexpr int kTerms = 24;  // room for terms j = 1..24 a row
 

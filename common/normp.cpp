@@ -7,19 +7,12 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
+
+#include "common/fpnan.h"
 
 namespace common {
 
 namespace {
-
-// The NaN an invalid operation produces on this machine: sign bit set.
-double invalid_nan() {
-  const uint64_t bits = 0xFFF8000000000000ull;
-  double d;
-  std::memcpy(&d, &bits, sizeof d);
-  return d;
-}
 
 constexpr double kDeepestLevel = 28.0;  // depth of both fractions
 constexpr double kThreshold = 3.0;      // |x| above this takes the tail form

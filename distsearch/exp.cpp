@@ -4,19 +4,15 @@
 // scaled residual alike. Finite arguments overflow to Inf or underflow to 0 as
 // usual; a NaN argument is returned as it is.
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 
+#include "common/fpnan.h"
 #include "tails.h"
 
 namespace distsearch {
 
 double exp_(double v) {
   if (std::isinf(v)) {
-    const uint64_t bits = 0xFFF8000000000000ull;  // default NaN, sign bit set
-    double nan;
-    std::memcpy(&nan, &bits, sizeof nan);
-    return nan;
+    return common::invalid_nan();
   }
   return std::exp(v);
 }

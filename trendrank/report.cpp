@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/decision.h"
+#include "common/estimate_lines.h"
 #include "console/cp932.h"
 #include "console/format.h"
 #include "state.h"
@@ -29,22 +30,6 @@ void statistic_lines(con::Console& c, float stat, float normalised) {
                  .f(static_cast<double>(normalised), 10, 5)
                  .text(con::sjis(" です")));
   c.put_line("");
-}
-
-// (A5,I5,A25,2X,F10.5): "第", i, label, value.
-void group_line(con::Console& c, int32_t i, const std::string& label, float value) {
-  c.put_line(con::Record()
-                 .a(con::sjis("第"), 5)
-                 .i(i, 5)
-                 .a(label, 25)
-                 .x(2)
-                 .f(static_cast<double>(value), 10, 5));
-}
-
-// (A20,2X,F10.5): " 全平均は,", value.
-void overall_line(con::Console& c, float value) {
-  c.put_line(
-      con::Record().a(con::sjis(" 全平均は,"), 20).x(2).f(static_cast<double>(value), 10, 5));
 }
 
 }  // namespace
@@ -75,24 +60,25 @@ void kekka_(con::Console& c, State& st) {
                  " 帰無仮説は棄却されなかった. ", st.gen1);
 
   const std::string effect_label = con::sjis(" 標本の主効果は,");
+  const std::string overall_label = con::sjis(" 全平均は,");
   const std::string mean_label = con::sjis(" 標本の平均は,");
 
   c.write({});
   text_line(c, " 分布が対称のとき ");
   c.write({});
-  for (int32_t i = 0; i < k; ++i) group_line(c, i + 1, effect_label, st.res3[i]);
-  overall_line(c, st.res2[0]);
-  for (int32_t i = 0; i < k; ++i) group_line(c, i + 1, mean_label, st.res2[i + 1]);
+  for (int32_t i = 0; i < k; ++i) common::group_estimate_line(c, i + 1, effect_label, st.res3[i]);
+  common::overall_estimate_line(c, overall_label, st.res2[0]);
+  for (int32_t i = 0; i < k; ++i) common::group_estimate_line(c, i + 1, mean_label, st.res2[i + 1]);
 
   c.write({});
   text_line(c, " 分布の対称性が仮定できないとき ");
   c.write({});
-  for (int32_t i = 0; i < k; ++i) group_line(c, i + 1, effect_label, st.res3[i]);
-  overall_line(c, st.gmean);
+  for (int32_t i = 0; i < k; ++i) common::group_estimate_line(c, i + 1, effect_label, st.res3[i]);
+  common::overall_estimate_line(c, overall_label, st.gmean);
   for (int32_t i = 0; i < k; ++i) {
     st.res2[i + 1] =
         static_cast<float>(static_cast<double>(st.gmean) + static_cast<double>(st.res3[i]));
-    group_line(c, i + 1, mean_label, st.res2[i + 1]);
+    common::group_estimate_line(c, i + 1, mean_label, st.res2[i + 1]);
   }
 }
 
