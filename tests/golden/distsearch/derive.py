@@ -8,28 +8,12 @@ done by packing to a 32-bit float; the texts are typed here from the report
 layout. The .in files hold plain numbers, whitespace separated, one read a line.
 """
 import math
-import struct
+import os
 import sys
-from decimal import Decimal, ROUND_HALF_EVEN
+from decimal import Decimal
 
-NEG_NAN = struct.unpack('>d', bytes.fromhex('fff8000000000000'))[0]
-
-
-def single(v):
-    """Round a double to single precision (keeps NaN sign, Inf)."""
-    try:
-        return struct.unpack('<f', struct.pack('<f', v))[0]
-    except OverflowError:  # rounds beyond the largest single
-        return math.copysign(math.inf, v)
-
-
-def ddiv(a, b):
-    """IEEE division in double (0/0 is the sign-set NaN, x/0 is +-Inf)."""
-    if b == 0.0:
-        if a == 0.0 or math.isnan(a):
-            return NEG_NAN
-        return math.copysign(math.inf, a) * math.copysign(1.0, b)
-    return a / b
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+from goldenlib import NEG_NAN, f32, div, sj, free, fw, aw, echo_rows, write_case  # noqa: E402
 
 
 def exp_(v):
@@ -45,10 +29,10 @@ def exp_(v):
 def normp(x):
     a = abs(x)
     if math.isfinite(x):
-        e = single(math.exp(-(x * x) / 2.0))
+        e = f32(math.exp(-(x * x) / 2.0))
     else:
         e = NEG_NAN
-    r = single(math.sqrt(single(6.2831855)))
+    r = f32(math.sqrt(f32(6.2831855)))
     if a > 3.0 or math.isnan(x):
         b = 0.0
         for k in range(28, 0, -1):
@@ -60,58 +44,58 @@ def normp(x):
             s = -1.0 if k % 2 == 0 else 1.0
             b = ((x * k) * x) / (((k + k) + 1.0) + s * b)
         g = 0.5 - (a * e) / ((1.0 - b) * r)
-    return single(g) if x >= 0.0 else single(1.0 - g)
+    return f32(g) if x >= 0.0 else f32(1.0 - g)
 
 
 def cnbunp(x):
-    v = x * single(math.sqrt(7.0))
-    u1 = single(v / single(math.sqrt(5.0)))
-    u2 = single(v / single(math.sqrt(45.0)))
-    return single(normp(u1) * single(0.95) + normp(u2) * single(0.05))
+    v = x * f32(math.sqrt(7.0))
+    u1 = f32(v / f32(math.sqrt(5.0)))
+    u2 = f32(v / f32(math.sqrt(45.0)))
+    return f32(normp(u1) * f32(0.95) + normp(u2) * f32(0.05))
 
 
 def lgbunp(x):
-    u = single(single(3.1415927) * x / single(math.sqrt(3.0)))
-    e = single(exp_(-u))
-    return single(1.0 - 1.0 / (1.0 + e))
+    u = f32(f32(3.1415927) * x / f32(math.sqrt(3.0)))
+    e = f32(exp_(-u))
+    return f32(1.0 - 1.0 / (1.0 + e))
 
 
 def debunp(x):
-    u = single(x * single(math.sqrt(2.0)))
+    u = f32(x * f32(math.sqrt(2.0)))
     if u > 0.0 or math.isnan(u):
-        return single(0.5 * single(exp_(-u)))
-    return single(1.0 - 0.5 * single(exp_(u)))
+        return f32(0.5 * f32(exp_(-u)))
+    return f32(1.0 - 0.5 * f32(exp_(u)))
 
 
 def cob(x, step):
-    u = single(x * single(math.sqrt(2891.0)) / 50.0)
+    u = f32(x * f32(math.sqrt(2891.0)) / 50.0)
     p = normp(u)
     if x > step:
-        return single(p * single(0.98))
-    return single(1.0 - (1.0 - p) * single(0.98))
+        return f32(p * f32(0.98))
+    return f32(1.0 - (1.0 - p) * f32(0.98))
 
 
 def exbunp(x):
     if x < -1.0:
         return 1.0
-    return single(exp_(-x - 1.0))
+    return f32(exp_(-x - 1.0))
 
 
 TAILS = [normp, cnbunp, lgbunp, debunp,
-         lambda x: cob(x, single(2.5942581)), lambda x: cob(x, single(-2.5942581)), exbunp]
+         lambda x: cob(x, f32(2.5942581)), lambda x: cob(x, f32(-2.5942581)), exbunp]
 FACTOR_OF_LAW = [0, 1, 2, 3, 4, 4, 5]
 
 
 def factors(a):
-    e1 = single(math.sqrt(single(0.63661975)))
-    f1 = single(a / e1)
-    f2 = single(ddiv(a, e1 * single(1.1) / single(math.sqrt(single(1.4)))))
-    l2 = single(math.log(2.0))
-    f3 = single(ddiv(a, (l2 + l2) * single(math.sqrt(3.0)) / single(3.1415927)))
-    f4 = single(a * single(math.sqrt(2.0)))
-    q = single(math.sqrt(2891.0))
-    f5 = single(ddiv(a, e1 * 49.0 / q + 3.0 / q))
-    f6 = single(single(2.71828) * a / 2.0)
+    e1 = f32(math.sqrt(f32(0.63661975)))
+    f1 = f32(a / e1)
+    f2 = f32(div(a, e1 * f32(1.1) / f32(math.sqrt(f32(1.4)))))
+    l2 = f32(math.log(2.0))
+    f3 = f32(div(a, (l2 + l2) * f32(math.sqrt(3.0)) / f32(3.1415927)))
+    f4 = f32(a * f32(math.sqrt(2.0)))
+    q = f32(math.sqrt(2891.0))
+    f5 = f32(div(a, e1 * 49.0 / q + 3.0 / q))
+    f6 = f32(f32(2.71828) * a / 2.0)
     return [f1, f2, f3, f4, f5, f6]
 
 
@@ -120,13 +104,13 @@ def ks(tail, z, n, s):
     if n <= 0:
         return d
     for i in range(n):
-        t = single(ddiv(z[i], s))
+        t = f32(div(z[i], s))
         f = 1.0 - tail(t)
         h1 = abs(f - i / n)
         h2 = abs((i + 1) / n - f)
         h = h1 if h1 > h2 else h2
         if d < h:
-            d = single(h)
+            d = f32(h)
     return d
 
 
@@ -142,46 +126,9 @@ def selection_sort(z, n):
 
 
 # ---- output forms ----
-def sj(text):
-    return text.encode('cp932')
-
-
-def free(*items):
-    """One free-form statement: a blank, texts as stored, a blank after a number
-    that is not last."""
-    out = b' '
-    for idx, it in enumerate(items):
-        if isinstance(it, bytes):
-            out += it
-        else:
-            out += str(it).encode()
-            if idx != len(items) - 1:
-                out += b' '
-    return out + b'\r\n'
-
-
-def fw(v, w, d):
-    if math.isnan(v) or math.isinf(v):
-        txt = ('-' if math.copysign(1.0, v) < 0 else '') + ('NaN' if math.isnan(v) else 'Inf')
-        return (txt + ' ' * w)[:w].encode()
-    q = Decimal(v).quantize(Decimal(1).scaleb(-d), rounding=ROUND_HALF_EVEN)
-    txt = '{:.{}f}'.format(q, d)
-    if txt.startswith('-') and set(txt[1:]) <= set('0.'):
-        txt = txt[1:]
-    if len(txt) > w:
-        return b'*' * w
-    return txt.rjust(w).encode()
-
-
 def dout(a, n):
-    out = b''
-    full = int(n / 5)  # truncating towards zero
-    rest = n - 5 * full
-    for r in range(full):
-        out += b''.join(b'  ' + fw(a[5 * r + c], 11, 5) for c in range(5)) + b'\r\n'
-    if rest != 0:
-        out += b''.join(b'  ' + fw(a[5 * full + c], 11, 5) for c in range(max(rest, 0))) + b'\r\n'
-    return out
+    """(5(2X,F11.5)) echo of n values."""
+    return b''.join(r + b'\r\n' for r in echo_rows(a, n, 5, 2, 11, 5))
 
 
 LABELS = ['正規分布との距離は', '混合正規分布との距離は', 'ロジスティック分布との距離は',
@@ -229,7 +176,7 @@ def derive(lines):
         for i in range(max(k, 0)):
             out += free(sj('第'), i + 1, sj(' 標本(群)の観測値を'), sizes[i])
             out += free(sj('個入力してください.'))
-            x.append([single(float(t)) for t in read(max(sizes[i], 0), str)])
+            x.append([f32(float(t)) for t in read(max(sizes[i], 0), str)])
             ntotal += sizes[i]
         for i in range(max(k, 0)):
             out += free(sj('第'), i + 1, sj(' 標本(群)目の観測値は '))
@@ -248,17 +195,17 @@ def derive(lines):
         s = 0.0
         for v in x[i]:
             s += v / n
-        xm = single(s)
-        c = single(math.sqrt(1.0 - 1.0 / n))
+        xm = f32(s)
+        c = f32(math.sqrt(1.0 - 1.0 / n))
         for v in x[i]:
-            z.append(single(ddiv(v - xm, c)))
+            z.append(f32(div(v - xm, c)))
     # search
     a = 0.0
     if ntotal > 0:
         s = 0.0
         for i in range(ntotal):
             s += abs(z[i]) / ntotal
-        a = single(s)
+        a = f32(s)
     out += free()
     out += free(sj(' 調整観測値は '))
     out += dout(z, ntotal)
@@ -271,10 +218,10 @@ def derive(lines):
     dist = [ks(TAILS[law], z, ntotal, f[FACTOR_OF_LAW[law]]) for law in range(7)]
     # report
     for law in range(7):
-        out += b'  ' + sj(LABELS[law]).rjust(30) + fw(dist[law], 10, 5) + b'\r\n'
+        out += b'  ' + aw(LABELS[law], 30) + fw(dist[law], 10, 5) + b'\r\n'
     m = []
     for d in dist:
-        p = single(d * 100000.0)
+        p = f32(d * 100000.0)
         m.append(int(Decimal(p).to_integral_value(rounding='ROUND_HALF_UP')))
     best = m.index(min(m))
     out += free()
@@ -288,11 +235,7 @@ def main():
         with open(case + '.in', encoding='ascii') as fh:
             lines = fh.read().splitlines()
         out, status = derive(lines)
-        with open(case + '.out', 'wb') as fh:
-            fh.write(out)
-        if status:
-            with open(case + '.status', 'w') as fh:
-                fh.write('%d\n' % status)
+        write_case(case, out, status)
         print(case, 'status', status)
 
 

@@ -7,34 +7,16 @@ layout. Single precision is emulated by rounding through struct ('f').
 Run once from this directory: python3 derive.py
 """
 import math
-import struct
-from decimal import Decimal, ROUND_HALF_EVEN
+import os
+import sys
 
-NAN_NEG = struct.unpack('<d', struct.pack('<Q', 0xFFF8000000000000))[0]
-
-
-def f32(x):
-    """Round a Python float (double) to single precision."""
-    if math.isnan(x):
-        return x
-    try:
-        return struct.unpack('<f', struct.pack('<f', x))[0]
-    except OverflowError:
-        return math.copysign(math.inf, x)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+from goldenlib import (NEG_NAN, Urand, f32, sj, free_line, fw, iw, aw, echo_rows,  # noqa: E402
+                       records, write_case)
 
 
 def read_single(text):
     return f32(float(text))
-
-
-# ---------------------------------------------------------------- generator
-class Urand1:
-    def __init__(self):
-        self.x = 1077
-
-    def next(self):
-        self.x = (self.x * 48828125) % (1 << 31)
-        return f32(self.x / 2147483648.0)
 
 
 def permut(r, n, u, m):
@@ -83,7 +65,7 @@ def rtstat(r, n, tr):
     for v in r:
         d += (v - c) * (v - c)
     if d == 0.0:
-        return NAN_NEG
+        return NEG_NAN
     return f32((tr * (n - 1)) / d)
 
 
@@ -94,7 +76,7 @@ def round4(s):
 
 def normp(x):
     if math.isnan(x) or math.isinf(x):
-        return NAN_NEG
+        return NEG_NAN
     a = abs(x)
     e = f32(math.exp(-(x * x) / 2.0))
     r = f32(math.sqrt(6.2831854820251465))
@@ -137,7 +119,7 @@ def fprod(n, start):
 
 def chi2p(nu, x):
     if math.isnan(x):
-        return NAN_NEG
+        return NEG_NAN
     m = (nu + 1) // 2 if nu >= -1 else -((-(nu + 1)) // 2)
     odd = nu > 0 and nu % 2 == 1
     if odd:
@@ -221,82 +203,9 @@ def grand_mean(groups, ntot):
 
 
 # ---------------------------------------------------------------- layouts
-def sj(text):
-    return text.encode('cp932')
-
-
-def nonfinite(x):
-    if math.isnan(x):
-        return '-NaN' if math.copysign(1.0, x) < 0 else 'NaN'
-    return '-Inf' if x < 0 else 'Inf'
-
-
-def free_single(x):
-    if math.isnan(x) or math.isinf(x):
-        return nonfinite(x)
-    if x == 0.0:
-        return '0.000000000e+00'
-    ax = abs(x)
-    if 0.1 <= ax < 1e9:
-        exp10 = Decimal(ax).adjusted()
-        dec = 8 - exp10
-        q = Decimal(x).quantize(Decimal(1).scaleb(-dec), rounding=ROUND_HALF_EVEN)
-        if q.copy_abs().adjusted() != exp10:  # carried into the next decade
-            dec -= 1
-            q = Decimal(x).quantize(Decimal(1).scaleb(-dec), rounding=ROUND_HALF_EVEN)
-        text = format(q, 'f')
-        return text if '.' in text else text + '.'
-    return '%.8e' % x
-
-
-def free_line(*items):
-    """One free-form statement: a blank, then the items; a number is followed
-    by one blank unless it is the last item."""
-    out = b' '
-    for idx, it in enumerate(items):
-        last = idx == len(items) - 1
-        if isinstance(it, str):
-            out += sj(it)
-        else:
-            if isinstance(it, int):
-                out += str(it).encode()
-            else:
-                out += free_single(it).encode()
-            if not last:
-                out += b' '
-    return out
-
-
-def fw(x, w, d):
-    if math.isnan(x) or math.isinf(x):
-        return nonfinite(x).ljust(w).encode()
-    q = Decimal(x).quantize(Decimal(1).scaleb(-d), rounding=ROUND_HALF_EVEN)
-    text = format(q, 'f')
-    if text.startswith('-') and set(text[1:]) <= set('0.'):
-        text = text[1:]
-    if len(text) > w:
-        return b'*' * w
-    return text.rjust(w).encode()
-
-
-def iw(v, w):
-    text = str(v)
-    return b'*' * w if len(text) > w else text.rjust(w).encode()
-
-
-def aw(text, w):
-    b = sj(text)
-    return b[:w] if len(b) >= w else b' ' * (w - len(b)) + b
-
-
 def rows(values, lead, w, d):
-    lines = []
-    n = len(values)
-    for r in range(n // 5):
-        lines.append(b''.join(b' ' * lead + fw(v, w, d) for v in values[5 * r:5 * r + 5]))
-    if n % 5:
-        lines.append(b''.join(b' ' * lead + fw(v, w, d) for v in values[5 * (n // 5):]))
-    return lines
+    """The values five to a record, each as `lead` blanks and Fw.d."""
+    return echo_rows(values, len(values), 5, lead, w, d)
 
 
 # ---------------------------------------------------------------- the run
@@ -309,17 +218,15 @@ def dialogue(k, sizes, groups, alpha_text):
     lines.append(free_line('有意水準を入力して下さい. '))
     for i in range(max(k, 0)):
         lines.append(free_line('第', i + 1, ' 群の観測値は '))
-        n = sizes[i]
-        if n < 0 and n % 5 != 0:
-            lines.append(b'')  # the remainder record with no value
-        else:
-            lines.extend(rows(groups[i], 2, 11, 5))
+        # A negative size leaves one empty remainder record unless it is a
+        # multiple of 5.
+        lines.extend(echo_rows(groups[i], sizes[i], 5, 2, 11, 5))
     return lines
 
 
 def homorank(k, sizes, groups, alpha):
     """The lines after the dialogue, for a data set inside the model."""
-    gen = Urand1()
+    gen = Urand()
     lines = []
     ntot = sum(sizes)
     pool = [x for g in groups for x in g]
@@ -341,7 +248,7 @@ def homorank(k, sizes, groups, alpha):
         cge = cgt = 0
         for _ in range(9999):
             if m >= 1:
-                u = [gen.next() for _ in range(m)]
+                u = [gen.draw() for _ in range(m)]
                 permut(r, ntot, u, m)
             t, _ = trnst(sizes, r, ntot)
             at = round4(t)
@@ -374,7 +281,7 @@ def homorank(k, sizes, groups, alpha):
         note['decision'] = 'reject'
     elif pgt < pge and pgt < alpha:
         hh = (alpha - pgt) / (pge - pgt)
-        u = gen.next()
+        u = gen.draw()
         lines += [free_line(' ランザミザ－ション検定によって '), level]
         lines.append(reject if u <= hh else accept)
         note['decision'] = 'randomized u=%r h=%r' % (u, hh)
@@ -397,14 +304,8 @@ def homorank(k, sizes, groups, alpha):
     return lines, note
 
 
-def write_case(name, input_text, lines, status=0, note=None):
-    with open(name + '.in', 'w', newline='') as f:
-        f.write(input_text)
-    with open(name + '.out', 'wb') as f:
-        f.write(b''.join(l + b'\r\n' for l in lines))
-    if status:
-        with open(name + '.status', 'w') as f:
-            f.write('%d\n' % status)
+def write_lines(name, input_text, lines, status=0, note=None):
+    write_case(name, records(lines), status, input_text)
     print(name, note if note is not None else '')
 
 
@@ -418,7 +319,7 @@ def full_case(name, alpha_text, groups_text):
     text += ''.join(g + '\n' for g in groups_text) + alpha_text + '\n'
     lines = dialogue(k, sizes, groups, alpha_text)
     more, note = homorank(k, sizes, groups, alpha)
-    write_case(name, text, lines + more, 0, note)
+    write_lines(name, text, lines + more, 0, note)
 
 
 def main():
@@ -457,10 +358,10 @@ def main():
     # (g) refusals after the echo: a size of 0, a negative size.
     text = '2\n3 0\n1 2 3\n0.05\n'
     lines = dialogue(2, [3, 0], [[1.0, 2.0, 3.0], []], '0.05')
-    write_case('refuse-size-zero', text, lines, 8)
+    write_lines('refuse-size-zero', text, lines, 8)
     text = '2\n-3 2\n4 5\n0.05\n'
     lines = dialogue(2, [-3, 2], [[], [4.0, 5.0]], '0.05')
-    write_case('refuse-size-negative', text, lines, 8)
+    write_lines('refuse-size-negative', text, lines, 8)
 
     # (h) K = 0: no groups; TR 0, H NaN (0/0), chi-square with nu = -1: NaN.
     lines = dialogue(0, [], [], '0.05')
@@ -468,9 +369,9 @@ def main():
     lines += [free_line(), free_line(), free_line(' ' + '-' * 41 + ' '),
               free_line(' 一様性のノンパラメトリック検定と順位推定 '), free_line()]
     lines.append(sj(' 　検定統計量の値は ') + fw(0.0, 10, 3) + sj(' です'))
-    lines.append(sj(' 　正規化検定統計量は') + fw(NAN_NEG, 10, 5) + sj(' です'))
+    lines.append(sj(' 　正規化検定統計量は') + fw(NEG_NAN, 10, 5) + sj(' です'))
     lines.append(b'')
-    lines.append(sj(' 　ｐ値は ') + fw(NAN_NEG, 8, 5) + sj(' から') + fw(NAN_NEG, 8, 5) + sj(' です.'))
+    lines.append(sj(' 　ｐ値は ') + fw(NEG_NAN, 8, 5) + sj(' から') + fw(NEG_NAN, 8, 5) + sj(' です.'))
     lines.append(free_line())
     lines.append(sj('  有意水準 ') + fw(f32(read_single('0.05') * 100.0), 10, 5) + sj(' パ－セントで, '))
     lines.append(free_line(' 一様性の帰無仮説は棄却されなかった. '))
@@ -479,7 +380,7 @@ def main():
               aw(' 全平均は,', 19) + b'  ' + fw(0.0, 12, 3),
               free_line('(2) 分布に対称性を仮定できないとき'),
               aw(' 全平均は,', 19) + b'  ' + fw(0.0, 12, 3)]
-    write_case('no-groups', '0\n0.05\n', lines)
+    write_lines('no-groups', '0\n0.05\n', lines)
 
 
 if __name__ == '__main__':
