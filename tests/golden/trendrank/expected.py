@@ -14,52 +14,15 @@ Run once from this directory: python3 expected.py   (rewrites every .out/.status
 listed in CASES below; .in files are written too so a case is one place).
 """
 import math
-import struct
+import os
 import sys
 
-
-def f32(x):
-    """Rounds a double to single precision (overflow to +-inf)."""
-    if math.isnan(x) or math.isinf(x):
-        return x
-    try:
-        return struct.unpack('<f', struct.pack('<f', x))[0]
-    except OverflowError:
-        # Beyond the largest single: round to the nearest or to infinity.
-        big = struct.unpack('<f', b'\xff\xff\x7f\x7f')[0]
-        half_ulp = 2.0 ** (127 - 24)
-        return math.copysign(big if abs(x) < big + half_ulp else math.inf, x)
-
-
-NEG_NAN = struct.unpack('<d', bytes.fromhex('000000000000f8ff'))[0]  # default NaN, sign set
-
-
-def div(a, b):
-    """IEEE division with the x86 default NaN for 0/0."""
-    if b == 0.0:
-        if a == 0.0 or math.isnan(a):
-            return NEG_NAN
-        return math.copysign(math.inf, a) * math.copysign(1.0, b)
-    return a / b
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+from goldenlib import (NEG_NAN, Urand, div, f32, field_f, free_line, sj, aw, iw, fw,  # noqa: E402
+                       echo_rows, records, write_case)
 
 
 # ---------------------------------------------------------------- generators
-class Gen:
-    def __init__(self, seed, replace):
-        self.x = seed
-        self.replace = replace
-
-    def step(self):
-        self.x = (self.x * 48828125) % 2147483648
-        return f32(self.x / 2147483648.0)
-
-    def draw(self):
-        u = self.step()
-        if self.replace and (u == 0.0 or u == 1.0):
-            u = self.step()
-        return u
-
-
 def rnorm(g):
     u1 = g.draw()
     u2 = g.draw()
@@ -253,7 +216,7 @@ def test(groups, gen1):
     ntot = len(pool)
     rte = [s1, t1, s2, t2]
     if all(n >= 30 for n in sizes):
-        gen3 = Gen(16087, True)
+        gen3 = Urand(16087, True)
         p = [f32(n / ntot) for n in sizes]
         if k % 2 == 1:
             p.append(p[-1])
@@ -293,71 +256,25 @@ def test(groups, gen1):
 
 
 # ---------------------------------------------------------------- output text
-def free_single(x):
-    if math.isnan(x):
-        return '-NaN' if math.copysign(1.0, x) < 0 else 'NaN'
-    if math.isinf(x):
-        return '-Inf' if x < 0 else 'Inf'
-    if x == 0.0:
-        return ('-' if math.copysign(1.0, x) < 0 else '') + '0.000000000e+00'
-    e = '%.8e' % x
-    exp = int(e[e.index('e') + 1:])
-    if 0.1 <= abs(x) < 1e9 and -1 <= exp <= 8:
-        s = '%.*f' % (8 - exp, x)
-        return s if '.' in s else s + '.'
-    return e
-
-
-def field_f(x, w, d):
-    if math.isnan(x) or math.isinf(x):
-        t = free_single(x) if math.isnan(x) else ('-Inf' if x < 0 else 'Inf')
-        return t.ljust(w)
-    s = '%.*f' % (d, x)
-    if s.startswith('-') and set(s[1:]) <= set('0.'):
-        s = s[1:]
-    return '*' * w if len(s) > w else s.rjust(w)
-
-
-def field_i(v, w):
-    s = str(v)
-    return '*' * w if len(s) > w else s.rjust(w)
-
-
-def field_a(t, w):
-    b = t.encode('cp932')
-    return (b[:w] if len(b) >= w else b' ' * (w - len(b)) + b).decode('cp932')
-
-
 class Out:
+    """The lines written so far, as code page 932 bytes without line ends."""
+
     def __init__(self):
         self.lines = []
 
     def free(self, *items):
-        """A free-form statement: leading blank; a number is followed by a
-        blank unless it is the last item."""
-        s = ' '
-        for i, it in enumerate(items):
-            last = i == len(items) - 1
-            if isinstance(it, str):
-                s += it
-            else:
-                s += (str(it) if isinstance(it, int) else free_single(it)) + ('' if last else ' ')
-        self.lines.append(s)
+        self.lines.append(free_line(*items))
 
     def rec(self, s):
-        self.lines.append(s)
+        self.lines.append(sj(s) if isinstance(s, str) else s)
 
     def bytes(self):
-        return b''.join(l.encode('cp932') + b'\r\n' for l in self.lines)
+        return records(self.lines)
 
 
 def dout(o, a, n):
-    full = int(n / 5) if n >= 0 else -int(-n / 5)
-    rest = n - 5 * full
-    for r in range(full):
-        o.rec(''.join('  ' + field_f(v, 11, 5) for v in a[5 * r:5 * r + 5]))
-    if rest != 0:
-        o.rec(''.join('  ' + field_f(v, 11, 5) for v in a[5 * full:5 * full + max(rest, 0)]))
+    for row in echo_rows(a, n, 5, 2, 11, 5):
+        o.rec(row)
 
 
 def dialogue(o, k, sizes, data, stop_after=None):
@@ -411,7 +328,7 @@ def p_line(o, pge, pgt):
 
 def whole_run(o, groups, alpha):
     """Everything after the echo, for K >= 1 and every size >= 1."""
-    gen1 = Gen(1077, False)
+    gen1 = Urand(1077, False)
     rte = test(groups, gen1)
     k = len(groups)
     w = [float(len(g)) for g in groups]
@@ -426,40 +343,40 @@ def whole_run(o, groups, alpha):
     return rte
 
 
+def test_block(o, title, stat, nstat, pge, pgt, alpha, rej, acc, gen1):
+    """One test of the report: its title, the statistic and its normalised
+    value, the P value line and the decision."""
+    o.free(title)
+    o.rec('')
+    o.rec(' 検定統計量の値は ' + field_f(stat, 10, 5) + ' です ')
+    o.rec('')
+    o.rec(' 正規化検定統計量は' + field_f(nstat, 10, 5) + ' です')
+    o.rec('')
+    p_line(o, pge, pgt)
+    decision(o, pge, pgt, alpha, rej, acc, gen1)
+
+
 def report(o, rte, alpha, k, eff, cen, est, gmean, gen1):
     o.free()
     o.free(' ********************************** ')
     o.free(' 平均パラメ－タに傾向性がある場合の ')
     o.free('  順位に基づくノンパラメトリック法  ')
     o.free(' ********************************** ')
-    o.free(' 帰無仮説が一様性で対立仮説が傾向性の ')
-    o.rec('')
-    o.rec(' 検定統計量の値は ' + field_f(rte[0], 10, 5) + ' です ')
-    o.rec('')
-    o.rec(' 正規化検定統計量は' + field_f(rte[1], 10, 5) + ' です')
-    o.rec('')
-    p_line(o, rte[4], rte[5])
-    decision(o, rte[4], rte[5], alpha, ' 一様性の帰無仮説は棄却された. ',
-             ' 一様性の帰無仮説は棄却されなかった. ', gen1)
+    test_block(o, ' 帰無仮説が一様性で対立仮説が傾向性の ', rte[0], rte[1], rte[4], rte[5], alpha,
+               ' 一様性の帰無仮説は棄却された. ', ' 一様性の帰無仮説は棄却されなかった. ', gen1)
     o.free()
-    o.free(' 帰無仮説が一様性で対立仮説が『傾向性がない』の ')
-    o.rec('')
-    o.rec(' 検定統計量の値は ' + field_f(rte[2], 10, 5) + ' です ')
-    o.rec('')
-    o.rec(' 正規化検定統計量は' + field_f(rte[3], 10, 5) + ' です')
-    o.rec('')
-    p_line(o, rte[6], rte[7])
-    decision(o, rte[6], rte[7], alpha, ' 帰無仮説は棄却され『傾向性がない』が受容された. ',
-             ' 帰無仮説は棄却されなかった. ', gen1)
+    test_block(o, ' 帰無仮説が一様性で対立仮説が『傾向性がない』の ', rte[2], rte[3], rte[6], rte[7],
+               alpha, ' 帰無仮説は棄却され『傾向性がない』が受容された. ',
+               ' 帰無仮説は棄却されなかった. ', gen1)
     o.free()
     o.free(' 分布が対称のとき ')
     o.free()
 
     def gl(i, label, v):
-        o.rec(field_a('第', 5) + field_i(i, 5) + field_a(label, 25) + '  ' + field_f(v, 10, 5))
+        o.rec(aw('第', 5) + iw(i, 5) + aw(label, 25) + b'  ' + fw(v, 10, 5))
 
     def ol(v):
-        o.rec(field_a(' 全平均は,', 20) + '  ' + field_f(v, 10, 5))
+        o.rec(aw(' 全平均は,', 20) + b'  ' + fw(v, 10, 5))
 
     for i in range(k):
         gl(i + 1, ' 標本の主効果は,', eff[i])
@@ -521,7 +438,7 @@ def k_zero_case():
     # K = 0: no rank; strend = sdev = 0; the normalised statistics are
     # (0 * -1) / 0 = NaN; the simulation counts nothing: P = 0, pge = pgt.
     report(o, [0.0, nan, 0.0, nan, 0.0, 0.0, 0.0, 0.0], f32(0.05), 0, [], 0.0, [], 0.0,
-           Gen(1077, False))
+           Urand(1077, False))
     return '0\n0.05\n', o.bytes(), 0
 
 
@@ -558,13 +475,7 @@ def cases():
 def main():
     out, log = cases()
     for name, (text, expected, status) in out.items():
-        with open(name + '.in', 'w', newline='\n') as f:
-            f.write(text)
-        with open(name + '.out', 'wb') as f:
-            f.write(expected)
-        if status:
-            with open(name + '.status', 'w') as f:
-                f.write('%d\n' % status)
+        write_case(name, expected, status, text)
     for name, rte in log:
         print(name, ' '.join(repr(x) for x in rte))
 
