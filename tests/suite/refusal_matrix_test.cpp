@@ -1,0 +1,811 @@
+// The refusal matrix: every program fed every class of input outside the data
+// model (group counts, sizes, totals, cut-off input, bad characters, numbers
+// beyond their type, a huge repeat count). Each row holds the input, the exit
+// status and the standard output up to the stop, or the defined result: the
+// whole output, or its beginning and key lines in order.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <initializer_list>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "anovaf/anovaf.h"
+#include "boxplot/boxplot.h"
+#include "cdfplot/cdfplot.h"
+#include "console/cp932.h"
+#include "distsearch/distsearch.h"
+#include "homorank/homorank.h"
+#include "multicomp/multicomp.h"
+#include "support/capture.h"
+#include "trendrank/trendrank.h"
+
+namespace {
+
+using Run = int (*)(const con::Io&);
+
+// ---------------------------------------------------------------------------
+// Building expected lines (UTF-8 text; widths counted in code page 932 bytes).
+// Every line is written from the dialogue texts, the report layouts and the
+// free-form output rule (one leading blank; a number is followed by one blank
+// unless it is the last item) and converted to code page 932 once. The
+// filters print nothing before their first row, so a stop there leaves
+// standard output empty.
+
+size_t bytes(const std::string& u8) { return con::sjis(u8).size(); }
+
+// A text right-aligned in a field of w bytes (F, I and A fields).
+std::string rj(size_t w, const std::string& u8) {
+  size_t n = bytes(u8);
+  return n >= w ? u8 : std::string(w - n, ' ') + u8;
+}
+
+// Inf and NaN stand at the left of their field.
+std::string lj(size_t w, const std::string& u8) {
+  size_t n = bytes(u8);
+  return n >= w ? u8 : u8 + std::string(w - n, ' ');
+}
+
+std::string num(long v) { return std::to_string(v); }
+
+using Lines = std::vector<std::string>;
+
+Lines operator+(Lines a, const Lines& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+// The bytes a program writes for these lines: code page 932, CR LF each.
+std::string cp932(const Lines& lines) {
+  std::string out;
+  for (const std::string& l : lines) out += con::sjis(l) + "\r\n";
+  return out;
+}
+
+// The group-data dialogue of an interactive program, as its texts print.
+struct Talk {
+  Lines opening;      // lines before the count prompt
+  std::string count;  // the count prompt line (limit 10 inside it)
+  std::string sizes;  // the text after K (begins with a blank)
+  std::string obs;    // the text after i in a group's first prompt line
+  std::string level;  // the level prompt line, empty when none is asked
+  std::string echo;   // the text after i in a group's echo heading
+  bool ten_a_line;    // echo ten values a line in F6.2 instead of five in F11.5
+  bool title;         // title and level lines after the echo
+};
+
+const char kMore[] = " 個入力してください.";
+
+std::string sizes_line(const Talk& t, long k) { return " " + num(k) + " " + t.sizes; }
+std::string obs_line(const Talk& t, int i, long n) { return " 第" + num(i) + " " + t.obs + num(n); }
+std::string echo_line(const Talk& t, int i) { return " 第" + num(i) + " " + t.echo; }
+
+// One echo record of the given printed values (already rounded to the field).
+std::string echo_row(const Talk& t, std::initializer_list<const char*> values) {
+  std::string row;
+  for (const char* v : values) row += t.ten_a_line ? " " + rj(6, v) : "  " + rj(11, v);
+  return row;
+}
+
+// The title block of the comparison program for a level of 0.05.
+const Lines kComparisonTitle = {
+    " ",
+    " ",
+    " " + std::string(56, '-'),
+    " 多群モデルにおけるノンパラメトリック多重比較法",
+    std::string(10, ' ') + " 水準" + " " + rj(7, "0.0500") + " " + "の同時検定と ",
+    std::string(3, ' ') + " 信頼係数" + " " + rj(7, "0.9500") + " " + "の同時信頼区間を求める.",
+    " ",
+};
+
+const Talk kTrend = {{},
+                     " 標本の個数(10 以下)を入力して下さい",
+                     " 個の標本サイズを入力して下さい",
+                     " 標本の観測値を",
+                     " 有意水準を入力して下さい. ",
+                     " 標本目の観測値は ",
+                     false,
+                     false};
+const Talk kHomo = {{},
+                    " 群の個数(10 以下)を入力して下さい",
+                    " つの群サイズを入力して下さい",
+                    " 群の観測値を",
+                    " 有意水準を入力して下さい. ",
+                    " 群の観測値は ",
+                    false,
+                    false};
+const Talk kMulti = {{},
+                     " 群の個数(10 以下)を入力して下さい",
+                     " つの群サイズを入力して下さい",
+                     " 群の観測値を",
+                     " 有意水準を入力して下さい. ",
+                     " 群の観測値は ",
+                     true,
+                     true};
+const Talk kAnova = {{},
+                     " 標本の個数(10 以下)を入力して下さい",
+                     " 個の標本サイズを入力して下さい",
+                     " 標本の観測値を",
+                     " 有為水準を入力して下さい. ",
+                     " 標本目の観測値は ",
+                     false,
+                     false};
+const Talk kSearch = {{"  分布を探す.", " "},
+                      " 標本(群)の個数(10 以下)を入力して下さい",
+                      " 個の標本(群)サイズを入力して下さい",
+                      " 標本(群)の観測値を",
+                      "",
+                      " 標本(群)目の観測値は ",
+                      false,
+                      false};
+
+// The dialogue up to and including the count prompt.
+Lines upto_count(const Talk& t) { return t.opening + Lines{t.count}; }
+
+// The dialogue for K groups of the given sizes, all read, through the level
+// prompt (when the program asks for one).
+Lines through_level(const Talk& t, const std::vector<long>& sizes) {
+  Lines l = upto_count(t) + Lines{sizes_line(t, static_cast<long>(sizes.size()))};
+  for (size_t i = 0; i < sizes.size(); ++i) {
+    l = l + Lines{obs_line(t, static_cast<int>(i + 1), sizes[i]), kMore};
+  }
+  if (!t.level.empty()) l.push_back(t.level);
+  return l;
+}
+
+// Level lines shared by the rank tests' decisions (level 0.05: 5.00000 percent).
+const std::string kLevelLine = "  有意水準 " + rj(10, "5.00000") + " パ－セントで, ";
+
+const std::string kNineIdeographicSpaces = "　　　　　　　　　";
+
+// distsearch from the residual heading to the name of the closest law, when
+// every distance is 0 (the normal law is named).
+Lines search_tail(const Lines& residual_rows) {
+  Lines l = Lines{" ", "  調整観測値は "} + residual_rows +
+            Lines{" ", " ", " " + std::string(43, '-'), " 分布探索", " "};
+  for (const char* label :
+       {"正規分布との距離は", "混合正規分布との距離は", "ロジスティック分布との距離は",
+        "両側指数分布との距離は", "大きな異常値混合分布との距離は",
+        "小さな異常値混合分布との距離は", "指数分布との距離は"}) {
+    l.push_back("  " + rj(30, label) + rj(10, "0.00000"));
+  }
+  return l + Lines{" ", " 　データが最も近い分布は",
+                   " " + kNineIdeographicSpaces + "正規分布" + std::string(22, ' ')};
+}
+
+// ---------------------------------------------------------------------------
+// The table.
+
+enum class Match {
+  kWhole,  // standard output equals `out`
+  kKeys,   // standard output begins with `out`; `keys` follow as whole lines, in order
+};
+
+struct Case {
+  std::string program;
+  std::string cls;  // the class of input
+  Run run;
+  std::string input;
+  int status;
+  Lines out;
+  Match match = Match::kWhole;
+  Lines keys = {};
+};
+
+// The classes every program is fed.
+const char* const kClasses[] = {
+    "k_eleven",
+    "k_zero",
+    "k_minus_one",
+    "size_above_limit",
+    "total_above_limit",
+    "total_32_bit",
+    "size_zero",
+    "size_negative",
+    "first_size_negative",
+    "group_of_one",
+    "empty_input",
+    "ends_mid_read",
+    "bad_character",
+    "twenty_digits",
+    "real_overflow",
+    "repeat_2000000000",
+};
+
+// A line of n repetitions of a size and one last size.
+std::string sizes_text(int n, int size, int last) {
+  std::string s;
+  for (int i = 0; i < n; ++i) s += num(size) + " ";
+  return s + num(last) + "\n";
+}
+
+// Classes whose stop or prefix is the same for every interactive program.
+void add_interactive_common(std::vector<Case>& m, const std::string& p, Run run, const Talk& t,
+                            int limit) {
+  m.push_back({p, "k_eleven", run, "11\n", 8, upto_count(t)});
+  // The 20-digit count does not fit 32 bits: refused at the read.
+  m.push_back({p, "twenty_digits", run, "12345678901234567890\n", 8, upto_count(t)});
+  m.push_back({p, "empty_input", run, "", 12, upto_count(t)});
+  // A size above the storage is refused right after the size read; the input
+  // ends there, so a later refusal would show as end of input instead.
+  m.push_back({p, "size_above_limit", run, "2\n" + num(limit + 1) + " 3\n", 8,
+               upto_count(t) + Lines{sizes_line(t, 2)}});
+  // The total limit (10 times the group limit, or none in multicomp) is
+  // reachable only through a size above the group limit: ten groups, nine at
+  // the limit and the last one above it, refused at the size read.
+  m.push_back({p, "total_above_limit", run, "10\n" + sizes_text(9, limit, limit + 1), 8,
+               upto_count(t) + Lines{sizes_line(t, 10)}});
+  // Two sizes of -2000000000 read nothing, but their total leaves 32 bits:
+  // refused after the second group's (empty) read.
+  m.push_back({p, "total_32_bit", run, "2\n-2000000000 -2000000000\n", 8,
+               upto_count(t) + Lines{sizes_line(t, 2), obs_line(t, 1, -2000000000), kMore,
+                                     obs_line(t, 2, -2000000000), kMore}});
+  // Group 1 needs three values and the input ends after two.
+  m.push_back({p, "ends_mid_read", run, "2\n3 2\n1 2\n", 12,
+               upto_count(t) + Lines{sizes_line(t, 2), obs_line(t, 1, 3), kMore}});
+  // 1e999 is beyond single precision: refused at the read that brought it.
+  m.push_back({p, "real_overflow", run, "2\n2 3\n1 1e999\n", 8,
+               upto_count(t) + Lines{sizes_line(t, 2), obs_line(t, 1, 2), kMore}});
+
+  // "1x" reads as 10 with a warning (status 4) and the run goes on.
+  const std::string level_in = t.level.empty() ? "" : "0.05\n";
+  Lines bad = through_level(t, {2, 3}) + Lines{echo_line(t, 1)};
+  if (t.ten_a_line) {
+    bad = bad + Lines{echo_row(t, {"10.00", "2.00"}), echo_line(t, 2),
+                      echo_row(t, {"3.00", "4.00", "5.00"})};
+  } else {
+    bad = bad + Lines{echo_row(t, {"10.00000", "2.00000"}), echo_line(t, 2),
+                      echo_row(t, {"3.00000", "4.00000", "5.00000"})};
+  }
+  if (t.title) bad = bad + kComparisonTitle;
+  m.push_back({p, "bad_character", run, "2\n2 3\n1x 2\n3 4 5\n" + level_in, 4, bad, Match::kKeys});
+
+  // 2000000000*3 fills the two sizes needed, 2000000000*7 the three values.
+  Lines rep = through_level(t, {3, 3}) +
+              Lines{echo_line(t, 1), echo_row(t, {"1.00000", "2.00000", "3.00000"}),
+                    echo_line(t, 2), echo_row(t, {"7.00000", "7.00000", "7.00000"})};
+  if (t.ten_a_line) {
+    rep = through_level(t, {3, 3}) + Lines{echo_line(t, 1), echo_row(t, {"1.00", "2.00", "3.00"}),
+                                           echo_line(t, 2), echo_row(t, {"7.00", "7.00", "7.00"})};
+  }
+  if (t.title) rep = rep + kComparisonTitle;
+  m.push_back({p, "repeat_2000000000", run, "2\n2000000000*3\n1 2 3\n2000000000*7\n" + level_in, 0,
+               rep, Match::kKeys});
+}
+
+// Dialogue and echo of sizes (3, 0) or (3, -2) with group 1 = 1 2 3, level 0.05.
+Lines three_and(const Talk& t, long second) {
+  Lines l = through_level(t, {3, second}) + Lines{echo_line(t, 1)};
+  l.push_back(t.ten_a_line ? echo_row(t, {"1.00", "2.00", "3.00"})
+                           : echo_row(t, {"1.00000", "2.00000", "3.00000"}));
+  l.push_back(echo_line(t, 2));
+  if (second < 0) l.push_back("");  // a negative count echoes one empty record
+  if (t.title) l = l + kComparisonTitle;
+  return l;
+}
+
+// Dialogue and echo of sizes (-3, 3) with group 2 = 1 2 3, level 0.05: the
+// negative first group reads nothing and echoes one empty record.
+Lines minus_three_and_three(const Talk& t) {
+  Lines l = through_level(t, {-3, 3}) + Lines{echo_line(t, 1), "", echo_line(t, 2)};
+  l.push_back(t.ten_a_line ? echo_row(t, {"1.00", "2.00", "3.00"})
+                           : echo_row(t, {"1.00000", "2.00000", "3.00000"}));
+  if (t.title) l = l + kComparisonTitle;
+  return l;
+}
+
+// Dialogue and echo of sizes (1, 2) with groups (5) and (1 3), or (1) and (2 3).
+Lines one_and_two(const Talk& t, const char* a, const char* b, const char* c) {
+  return through_level(t, {1, 2}) +
+         Lines{echo_line(t, 1), echo_row(t, {a}), echo_line(t, 2), echo_row(t, {b, c})};
+}
+
+// The trend report when there is no group: strend = sdev = 0, the normalised
+// statistics 0·(N−1)/0 are the NaN of an invalid operation, the simulation of
+// the limiting distribution (taken when no group is below 30) counts nothing,
+// so both P values are 0 and both hypotheses are rejected; the overall
+// locations are 0 (an empty median gives 0 before any call; no observation
+// enters the grand mean), and no group line is written.
+Lines trend_report_no_groups() {
+  const std::string overall = rj(20, " 全平均は,") + "  " + rj(10, "0.00000");
+  return {" ",
+          "  " + std::string(34, '*') + " ",
+          "  平均パラメ－タに傾向性がある場合の ",
+          "   順位に基づくノンパラメトリック法  ",
+          "  " + std::string(34, '*') + " ",
+          "  帰無仮説が一様性で対立仮説が傾向性の ",
+          "",
+          " 検定統計量の値は " + rj(10, "0.00000") + " です ",
+          "",
+          " 正規化検定統計量は" + lj(10, "-NaN") + " です",
+          "",
+          " P 値は " + rj(8, "0.00000") + " です.",
+          "",
+          kLevelLine,
+          "  一様性の帰無仮説は棄却された. ",
+          " ",
+          "  帰無仮説が一様性で対立仮説が『傾向性がない』の ",
+          "",
+          " 検定統計量の値は " + rj(10, "0.00000") + " です ",
+          "",
+          " 正規化検定統計量は" + lj(10, "-NaN") + " です",
+          "",
+          " P 値は " + rj(8, "0.00000") + " です.",
+          "",
+          kLevelLine,
+          "  帰無仮説は棄却され『傾向性がない』が受容された. ",
+          " ",
+          "  分布が対称のとき ",
+          " ",
+          overall,
+          " ",
+          "  分布の対称性が仮定できないとき ",
+          " ",
+          overall};
+}
+
+// The homogeneity test when there is no group: the ranks heading with no rank,
+// TR 0 (free-form zero), H = 0·(−1)/0 the NaN of an invalid operation, the
+// chi-square branch (no group below 30) with nu <= −1 passes that NaN on to
+// both P values, which print in the two-value form; not rejected; no group
+// line, the overall locations 0.
+Lines homo_report_no_groups() {
+  const std::string overall = rj(19, " 全平均は,") + "  " + rj(12, "0.000");
+  return {" ",
+          " 順位",
+          " TRの値は　0.000000000e+00",
+          " ",
+          " ",
+          "  " + std::string(41, '-') + " ",
+          "  一様性のノンパラメトリック検定と順位推定 ",
+          " ",
+          " 　検定統計量の値は " + rj(10, "0.000") + " です",
+          " 　正規化検定統計量は" + lj(10, "-NaN") + " です",
+          "",
+          " 　ｐ値は " + lj(8, "-NaN") + " から" + lj(8, "-NaN") + " です.",
+          " ",
+          kLevelLine,
+          "  一様性の帰無仮説は棄却されなかった. ",
+          " ",
+          " *********点推定*********",
+          " (1) 分布に対称性を仮定できるとき",
+          overall,
+          " (2) 分布に対称性を仮定できないとき",
+          overall};
+}
+
+// The comparison heading at 0.05 with the given percent point.
+std::string comparison_heading(const char* cpoint) {
+  return "   " + std::string(" 漸近分布の上側") + " " + rj(5, "5.0") + " " + "パーセント点；" +
+         rj(7, cpoint);
+}
+
+// anovaf report lines up to the verdict for the given printed values.
+Lines anova_head(const char* sw, const char* st, const char* between, const std::string& f,
+                 const std::string& p, const char* verdict) {
+  return {" ",
+          "  " + std::string(36, '*') + " ",
+          "  観測値が正規分布に従う場合の最良手法 ",
+          "  " + std::string(36, '*') + " ",
+          "",
+          " 級内変動 " + rj(15, sw) + " 総変動 " + rj(15, st),
+          "",
+          " 級間変動 " + rj(15, between),
+          "",
+          " F検定統計量の値は " + f + " です ",
+          "",
+          " F検定の  P 値は " + p + " です",
+          "",
+          " 有意水準" + rj(10, "0.05000") + " 検定の一様性の帰無仮説は ",
+          verdict};
+}
+
+std::string anova_group(int j, const char* text, const std::string& value) {
+  return "   第" + rj(5, num(j)) + rj(25, text) + "  " + value;
+}
+
+std::string anova_total(const char* text, const std::string& value) {
+  return rj(20, text) + "  " + value;
+}
+
+void add_trendrank(std::vector<Case>& m) {
+  const Talk& t = kTrend;
+  const std::string p = "trendrank";
+  Run run = trendrank::run;
+  add_interactive_common(m, p, run, t, 100);
+  // K <= 0 is kept: no size, group or echo line, then the whole report.
+  m.push_back({p, "k_zero", run, "0\n0.05\n", 0,
+               upto_count(t) + Lines{sizes_line(t, 0), t.level} + trend_report_no_groups()});
+  m.push_back({p, "k_minus_one", run, "-1\n0.05\n", 0,
+               upto_count(t) + Lines{sizes_line(t, -1), t.level} + trend_report_no_groups()});
+  // A group with no observation, or a negative size, is refused after the echo.
+  m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n0.05\n", 8, three_and(t, 0)});
+  m.push_back({p, "size_negative", run, "2\n3 -2\n1 2 3\n0.05\n", 8, three_and(t, -2)});
+  // A negative first size would make the rearrangements address positions
+  // before the pooled sample: refused after the echo like any size below 1.
+  m.push_back(
+      {p, "first_size_negative", run, "2\n-3 3\n1 2 3\n0.05\n", 8, minus_three_and_three(t)});
+  // A group of one is inside the model: ranks (1 | 2 3), mean ranks 1 and 2.5
+  // (already increasing), strend = 1 + 2·0.25 = 1.5, D = 2, ttrend = 1.5·2/2;
+  // differences 1−2, 1−3 give the shift −1.5, THETA = (−1.5·2/3, 1.5·1/3).
+  m.push_back({p,
+               "group_of_one",
+               run,
+               "2\n1 2\n1\n2 3\n0.05\n",
+               0,
+               one_and_two(t, "1.00000", "2.00000", "3.00000"),
+               Match::kKeys,
+               {" 1.00000000 -1.00000000 -1.00000000", " 2.00000000 0.500000000 0.500000000",
+                " 検定統計量の値は " + rj(10, "1.50000") + " です ",
+                " 正規化検定統計量は" + rj(10, "1.50000") + " です"}});
+}
+
+void add_homorank(std::vector<Case>& m) {
+  const Talk& t = kHomo;
+  const std::string p = "homorank";
+  Run run = homorank::run;
+  add_interactive_common(m, p, run, t, 100);
+  m.push_back({p, "k_zero", run, "0\n0.05\n", 0,
+               upto_count(t) + Lines{sizes_line(t, 0), t.level} + homo_report_no_groups()});
+  m.push_back({p, "k_minus_one", run, "-1\n0.05\n", 0,
+               upto_count(t) + Lines{sizes_line(t, -1), t.level} + homo_report_no_groups()});
+  m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n0.05\n", 8, three_and(t, 0)});
+  m.push_back({p, "size_negative", run, "2\n3 -2\n1 2 3\n0.05\n", 8, three_and(t, -2)});
+  m.push_back(
+      {p, "first_size_negative", run, "2\n-3 3\n1 2 3\n0.05\n", 8, minus_three_and_three(t)});
+  // Inside the model: ranks 1, 2, 3; mean ranks 1 and 2.5; TR = 1.5 = H (D = 2);
+  // THETA(1) = 2·(−1.5)/3.
+  m.push_back({p,
+               "group_of_one",
+               run,
+               "2\n1 2\n1\n2 3\n0.05\n",
+               0,
+               one_and_two(t, "1.00000", "2.00000", "3.00000"),
+               Match::kKeys,
+               {" 順位", "  " + rj(9, "1.00") + "  " + rj(9, "2.00") + "  " + rj(9, "3.00"),
+                " 第1 群の順位の標本平均は　1.00000000", " 第2 群の順位の標本平均は　2.50000000",
+                " TRの値は　1.50000000", " 　正規化検定統計量は" + rj(10, "1.50000") + " です",
+                "   第 1 群の主効果は,  " + rj(10, "-1.000")}});
+}
+
+void add_multicomp(std::vector<Case>& m) {
+  const Talk& t = kMulti;
+  const std::string p = "multicomp";
+  Run run = multicomp::run;
+  add_interactive_common(m, p, run, t, 50);
+  // No group: the integrand is 0 everywhere, the bracketing runs to 200, and
+  // no pair follows the heading.
+  m.push_back({p, "k_zero", run, "0\n0.05\n", 0,
+               upto_count(t) + Lines{sizes_line(t, 0), t.level} + kComparisonTitle +
+                   Lines{comparison_heading("200.000")}});
+  m.push_back({p, "k_minus_one", run, "-1\n0.05\n", 0,
+               upto_count(t) + Lines{sizes_line(t, -1), t.level} + kComparisonTitle +
+                   Lines{comparison_heading("200.000")}});
+  // Empty and negative groups are refused after the title block, before the heading.
+  m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n0.05\n", 8, three_and(t, 0)});
+  m.push_back({p, "size_negative", run, "2\n3 -2\n1 2 3\n0.05\n", 8, three_and(t, -2)});
+  m.push_back(
+      {p, "first_size_negative", run, "2\n-3 3\n1 2 3\n0.05\n", 8, minus_three_and_three(t)});
+  // A group of one is inside the model: (1) against (2 3): W = 1, TR = 1 − 1·4/2,
+  // SD = sqrt(2·4/12) = 0.81649661, critical value 0.81649661·1.95996 = 1.600,
+  // not rejected; KK = trunc(1 − 1.6003) = 0, L = 1, U = 2; differences −2, −1.
+  m.push_back(
+      {p, "group_of_one", run, "2\n1 2\n1\n2 3\n0.05\n", 0,
+       one_and_two(t, "1.00", "2.00", "3.00") + kComparisonTitle +
+           Lines{
+               comparison_heading("1.960"), " ", " ( 1 ) 第 1 群と第 2 群との比較",
+               "     i. 水準 " + rj(12, "0.0500") + " の同時検定で",
+               "       TR( 1, 2 )=" + rj(12, "-1.000"), "       (有意点)=" + rj(15, "1.600"),
+               " 　帰無仮説は棄却されない.", "     ii. 信頼係数 " + rj(12, "0.9500") + " の",
+               "       同時信頼区間は  [" + rj(12, "-2.0000") + " , " + rj(12, "-1.0000") + ")"}});
+}
+
+void add_anovaf(std::vector<Case>& m) {
+  const Talk& t = kAnova;
+  const std::string p = "anovaf";
+  Run run = anovaf::run;
+  add_interactive_common(m, p, run, t, 100);
+  // K = 0: SW = ST = 0, GM = 0/0, MSB = 0/(−1), the variance 0/0 and F NaN.
+  m.push_back({p, "k_zero", run, "0\n0.05\n", 0,
+               upto_count(t) + Lines{sizes_line(t, 0), t.level} +
+                   anova_head("0.00000", "0.00000", "0.00000", lj(10, "-NaN"), lj(10, "-NaN"),
+                              "  棄却されなかった. ") +
+                   Lines{anova_total(" 全平均は,", lj(10, "-NaN")),
+                         anova_total(" 共通分散は,", lj(10, "-NaN"))}});
+  // K = −1: NT − K = 1, so the common variance is 0/1 = 0 while F = −0/0.
+  m.push_back({p, "k_minus_one", run, "-1\n0.05\n", 0,
+               upto_count(t) + Lines{sizes_line(t, -1), t.level} +
+                   anova_head("0.00000", "0.00000", "0.00000", lj(10, "-NaN"), lj(10, "-NaN"),
+                              "  棄却されなかった. ") +
+                   Lines{anova_total(" 全平均は,", lj(10, "-NaN")),
+                         anova_total(" 共通分散は,", rj(10, "0.00000"))}});
+  // A size of 0 is kept: group 2's mean is 0/0. GM = 6/3 = 2, SW = ST = 2,
+  // MSB = 0, F = 0/(2/1) = 0, P = 1: not rejected.
+  m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n0.05\n", 0,
+               three_and(t, 0) +
+                   anova_head("2.00000", "2.00000", "0.00000", rj(10, "0.00000"), rj(10, "1.00000"),
+                              "  棄却されなかった. ") +
+                   Lines{anova_group(1, " 標本の主効果は,", rj(10, "0.00000")),
+                         anova_group(2, " 標本の主効果は,", lj(10, "-NaN")),
+                         anova_total(" 全平均は,", rj(10, "2.00000")),
+                         anova_total(" 共通分散は,", rj(10, "2.00000")),
+                         anova_group(1, " 標本の平均は,", rj(10, "2.00000")),
+                         anova_group(2, " 標本の平均は,", lj(10, "-NaN"))}});
+  // A negative size is kept: NT = 1, group 2's mean 0/(−2) = −0 prints without
+  // a minus; GM = 6, SW = 2, ST = 25 + 16 + 9, F = 48/(2/(1 − 2)) = −24,
+  // the variance 2/(−1).
+  m.push_back({p,
+               "size_negative",
+               run,
+               "2\n3 -2\n1 2 3\n0.05\n",
+               0,
+               three_and(t, -2),
+               Match::kKeys,
+               {" 級内変動 " + rj(15, "2.00000") + " 総変動 " + rj(15, "50.00000"),
+                " F検定統計量の値は " + rj(10, "-24.00000") + " です ",
+                anova_group(1, " 標本の主効果は,", rj(10, "-4.00000")),
+                anova_group(2, " 標本の主効果は,", rj(10, "-6.00000")),
+                anova_total(" 全平均は,", rj(10, "6.00000")),
+                anova_total(" 共通分散は,", rj(10, "-2.00000")),
+                anova_group(1, " 標本の平均は,", rj(10, "2.00000")),
+                anova_group(2, " 標本の平均は,", rj(10, "0.00000"))}});
+  // A negative first size is kept: NT = 0, so GM = 6/0 = Inf, ST is infinite,
+  // the effects 2 − Inf and −0 − Inf are −Inf, the variance 2/(0 − 2) = −1.
+  m.push_back(
+      {p,
+       "first_size_negative",
+       run,
+       "2\n-3 3\n1 2 3\n0.05\n",
+       0,
+       minus_three_and_three(t),
+       Match::kKeys,
+       {" 級内変動 " + rj(15, "2.00000") + " 総変動 " + lj(15, "Inf"),
+        anova_group(1, " 標本の主効果は,", lj(10, "-Inf")),
+        anova_group(2, " 標本の主効果は,", lj(10, "-Inf")),
+        anova_total(" 全平均は,", lj(10, "Inf")), anova_total(" 共通分散は,", rj(10, "-1.00000")),
+        anova_group(1, " 標本の平均は,", rj(10, "0.00000")),
+        anova_group(2, " 標本の平均は,", rj(10, "2.00000"))}});
+  // (5) and (1 3): XM 5 and 2, GM 3, SW 2, ST 4 + 4 + 0 = 8, F = 6/(2/1) = 3,
+  // P with 1 and 1 degrees of freedom 1/3: not rejected.
+  m.push_back({p, "group_of_one", run, "2\n1 2\n5\n1 3\n0.05\n", 0,
+               one_and_two(t, "5.00000", "1.00000", "3.00000") +
+                   anova_head("2.00000", "8.00000", "6.00000", rj(10, "3.00000"), rj(10, "0.33333"),
+                              "  棄却されなかった. ") +
+                   Lines{anova_group(1, " 標本の主効果は,", rj(10, "2.00000")),
+                         anova_group(2, " 標本の主効果は,", rj(10, "-1.00000")),
+                         anova_total(" 全平均は,", rj(10, "3.00000")),
+                         anova_total(" 共通分散は,", rj(10, "2.00000")),
+                         anova_group(1, " 標本の平均は,", rj(10, "5.00000")),
+                         anova_group(2, " 標本の平均は,", rj(10, "2.00000"))}});
+}
+
+void add_distsearch(std::vector<Case>& m) {
+  const Talk& t = kSearch;
+  const std::string p = "distsearch";
+  Run run = distsearch::run;
+  add_interactive_common(m, p, run, t, 1000);
+  // No residual: every distance 0, the normal law named.
+  m.push_back(
+      {p, "k_zero", run, "0\n", 0, upto_count(t) + Lines{sizes_line(t, 0)} + search_tail({})});
+  m.push_back({p, "k_minus_one", run, "-1\n", 0,
+               upto_count(t) + Lines{sizes_line(t, -1)} + search_tail({})});
+  // Sizes 0 and −2 are kept. Group 1 = 1 2 3: mean 2, scale sqrt(2/3), residuals
+  // ±1/0.81649661 = ±1.22474 and 0; with (3, −2) the total is 1, so only the
+  // first residual is printed and measured.
+  const std::string heading = " 　データが最も近い分布は";
+  m.push_back({p,
+               "size_zero",
+               run,
+               "2\n3 0\n1 2 3\n",
+               0,
+               three_and(t, 0) + Lines{" ", "  調整観測値は ",
+                                       "  " + rj(11, "-1.22474") + "  " + rj(11, "0.00000") + "  " +
+                                           rj(11, "1.22474"),
+                                       " ", " ", " " + std::string(43, '-'), " 分布探索", " "},
+               Match::kKeys,
+               {heading}});
+  m.push_back({p,
+               "size_negative",
+               run,
+               "2\n3 -2\n1 2 3\n",
+               0,
+               three_and(t, -2) + Lines{" ", "  調整観測値は ", "  " + rj(11, "-1.22474"), " ", " ",
+                                        " " + std::string(43, '-'), " 分布探索", " "},
+               Match::kKeys,
+               {heading}});
+  // Sizes (−3, 3): the total is 0, so no residual is printed or measured.
+  m.push_back({p, "first_size_negative", run, "2\n-3 3\n1 2 3\n", 0,
+               minus_three_and_three(t) + search_tail({})});
+  // (5) and (1 3): the single observation's residual is 0/0 (−NaN), group 2's
+  // are ∓1/sqrt(1/2); the mean absolute residual is NaN, so every distance
+  // stays 0 and the normal law is named.
+  m.push_back({p, "group_of_one", run, "2\n1 2\n5\n1 3\n", 0,
+               one_and_two(t, "5.00000", "1.00000", "3.00000") +
+                   search_tail({"  " + lj(11, "-NaN") + "  " + rj(11, "-1.41421") + "  " +
+                                rj(11, "1.41421")})});
+}
+
+// ---------------------------------------------------------------------------
+// Filters.
+
+// The 23 rows of the distribution-function table for M = 1 and the groups
+// 1 2 3 and 4 6 8 (residuals ±2.4494896, ±1.2247448, 0, 0).
+Lines cdf_worked_example() {
+  const char* rows[][3] = {
+      {"-3.429", "0.000", "0.013"}, {"-2.939", "0.000", "0.028"}, {"-2.449", "0.000", "0.055"},
+      {"-2.449", "0.167", "0.055"}, {"-1.960", "0.167", "0.101"}, {"-1.470", "0.167", "0.169"},
+      {"-1.225", "0.167", "0.212"}, {"-1.225", "0.333", "0.212"}, {"-0.980", "0.333", "0.262"},
+      {"-0.490", "0.333", "0.375"}, {"0.000", "0.333", "0.500"},  {"0.000", "0.333", "0.500"},
+      {"0.000", "0.667", "0.500"},  {"0.490", "0.667", "0.625"},  {"0.980", "0.667", "0.738"},
+      {"1.225", "0.667", "0.788"},  {"1.225", "0.833", "0.788"},  {"1.470", "0.833", "0.831"},
+      {"1.960", "0.833", "0.899"},  {"2.449", "0.833", "0.945"},  {"2.449", "1.000", "0.945"},
+      {"2.449", "1.000", "0.945"},  {"2.939", "1.000", "0.972"},
+  };
+  Lines l;
+  for (const auto& r : rows)
+    l.push_back("  " + rj(8, r[0]) + "  " + rj(8, r[1]) + "  " + rj(8, r[2]));
+  return l;
+}
+
+// One box-plot group at x = g (printed positions given) with its five values.
+Lines box_group(const char* g, const char* a, const char* b, const char* c, const char* d,
+                const char* mn, const char* q1, const char* q2, const char* q3, const char* mx) {
+  auto row = [](const char* x, const char* y) { return "  " + rj(10, x) + "  " + rj(10, y); };
+  return {row(a, q3), row(b, q3), row(b, q1), row(a, q1), row(a, q3), " ",        row(a, q2),
+          row(b, q2), " ",        row(g, mx), row(g, q3), " ",        row(c, mx), row(d, mx),
+          " ",        row(g, q1), row(g, mn), " ",        row(c, mn), row(d, mn), " "};
+}
+
+void add_cdfplot(std::vector<Case>& m) {
+  const std::string p = "cdfplot";
+  Run run = cdfplot::run;
+  const Lines none;
+  const std::string tenth = "1\n10\n" + sizes_text(9, 1000, 1001);
+  m.push_back({p, "k_eleven", run, "1\n11\n", 8, none});
+  // No group leaves no residual for the table: refused before any row.
+  m.push_back({p, "k_zero", run, "1\n0\n", 8, none});
+  m.push_back({p, "k_minus_one", run, "1\n-1\n", 8, none});
+  m.push_back({p, "size_above_limit", run, "1\n2\n1001 3\n", 8, none});
+  // The total limit 10000 is reachable only through a size above 1000.
+  m.push_back({p, "total_above_limit", run, tenth, 8, none});
+  m.push_back({p, "total_32_bit", run, "1\n2\n-2000000000 -2000000000\n", 8, none});
+  // A group of size 0 reads no line and adds no residual: the worked example.
+  m.push_back({p, "size_zero", run, "1\n3\n3 0 3\n1 2 3\n4 6 8\n", 0, cdf_worked_example()});
+  m.push_back({p, "size_negative", run, "1\n2\n3 -2\n1 2 3\n", 8, none});
+  m.push_back({p, "first_size_negative", run, "1\n2\n-3 3\n1 2 3\n", 8, none});
+  // A group of one has the residual 0/0: refused after the reads.
+  m.push_back({p, "group_of_one", run, "1\n2\n1 2\n5\n1 3\n", 8, none});
+  m.push_back({p, "empty_input", run, "", 12, none});
+  m.push_back({p, "ends_mid_read", run, "1\n2\n3 2\n1 2\n", 12, none});
+  // "8.x" reads as 8.0 with a warning: the worked example, status 4.
+  m.push_back({p, "bad_character", run, "1\n2\n3 3\n1 2 3\n4 6 8.x\n", 4, cdf_worked_example()});
+  m.push_back({p, "twenty_digits", run, "1\n12345678901234567890\n", 8, none});
+  m.push_back({p, "real_overflow", run, "1\n2\n2 3\n1 1e999\n", 8, none});
+  m.push_back(
+      {p, "repeat_2000000000", run, "1\n2\n2000000000*3\n1 2 3\n4 6 8\n", 0, cdf_worked_example()});
+}
+
+void add_boxplot(std::vector<Case>& m) {
+  const std::string p = "boxplot";
+  Run run = boxplot::run;
+  const Lines none;
+  // Worked example: 1 2 3 4 5 gives 1.5, 3, 4.5; 1 2.5 7 9 gives 1.375, 4.75, 8.5.
+  const Lines worked = box_group("1.000", "0.800", "1.200", "1.050", "0.950", "1.000", "1.500",
+                                 "3.000", "4.500", "5.000") +
+                       box_group("2.000", "1.800", "2.200", "2.050", "1.950", "1.000", "1.375",
+                                 "4.750", "8.500", "9.000");
+  m.push_back({p, "k_eleven", run, "11\n", 8, none});
+  m.push_back({p, "k_zero", run, "0\n", 0, none});  // no group: nothing at all
+  m.push_back({p, "k_minus_one", run, "-1\n", 0, none});
+  m.push_back({p, "size_above_limit", run, "2\n101 3\n", 8, none});
+  // The total limit 1000 is reachable only through a size above 100.
+  m.push_back({p, "total_above_limit", run, "10\n" + sizes_text(9, 100, 101), 8, none});
+  m.push_back({p, "total_32_bit", run, "2\n-2000000000 -2000000000\n", 8, none});
+  // A group with no observation has no box: refused after the reads, before any row.
+  m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n", 8, none});
+  m.push_back({p, "size_negative", run, "2\n3 -2\n1 2 3\n", 8, none});
+  m.push_back({p, "first_size_negative", run, "2\n-3 3\n1 2 3\n", 8, none});
+  // A group of one: the quartile positions held to 1..n, every value 4.
+  m.push_back({p, "group_of_one", run, "1\n1\n4\n", 0,
+               box_group("1.000", "0.800", "1.200", "1.050", "0.950", "4.000", "4.000", "4.000",
+                         "4.000", "4.000")});
+  m.push_back({p, "empty_input", run, "", 12, none});
+  m.push_back({p, "ends_mid_read", run, "2\n3 2\n1 2\n", 12, none});
+  // "2.5x" reads as 2.50 with a warning: the worked example, status 4.
+  m.push_back({p, "bad_character", run, "2\n5 4\n5 1 4 2 3\n2.5x 7 1 9\n", 4, worked});
+  m.push_back({p, "twenty_digits", run, "12345678901234567890\n", 8, none});
+  m.push_back({p, "real_overflow", run, "2\n2 3\n1 1e999\n", 8, none});
+  // Sizes 3 and 3; 7 3 5 sorts to the quartiles 3, 5, 7; 2000000000*2 gives 2 2 2.
+  m.push_back({p, "repeat_2000000000", run, "2\n2000000000*3\n7 3 5\n2000000000*2\n", 0,
+               box_group("1.000", "0.800", "1.200", "1.050", "0.950", "3.000", "3.000", "5.000",
+                         "7.000", "7.000") +
+                   box_group("2.000", "1.800", "2.200", "2.050", "1.950", "2.000", "2.000", "2.000",
+                             "2.000", "2.000")});
+}
+
+std::vector<Case> matrix() {
+  std::vector<Case> m;
+  add_trendrank(m);
+  add_homorank(m);
+  add_multicomp(m);
+  add_anovaf(m);
+  add_distsearch(m);
+  add_cdfplot(m);
+  add_boxplot(m);
+  return m;
+}
+
+// Splits bytes into lines at CR LF (a last line without CR LF is kept as is).
+Lines split_lines(const std::string& s) {
+  Lines l;
+  size_t b = 0;
+  while (b < s.size()) {
+    size_t e = s.find("\r\n", b);
+    if (e == std::string::npos) {
+      l.push_back(s.substr(b));
+      break;
+    }
+    l.push_back(s.substr(b, e - b));
+    b = e + 2;
+  }
+  return l;
+}
+
+// Names a row in failure messages (instead of a byte dump of the struct).
+void PrintTo(const Case& c, std::ostream* os) { *os << c.program << " / " << c.cls; }
+
+class RefusalMatrix : public testing::TestWithParam<Case> {};
+
+TEST_P(RefusalMatrix, StatusAndOutput) {
+  const Case& c = GetParam();
+  const testsupport::Captured r = testsupport::capture_run(c.run, c.input);
+  const std::string expected = cp932(c.out);
+  // Every text above is in the code page; an unknown character would show as '?'.
+  ASSERT_EQ(expected.find('?'), std::string::npos);
+
+  EXPECT_EQ(r.status, c.status);
+  // A warning, refusal or end of input is reported on standard error; a clean
+  // run writes nothing there.
+  EXPECT_EQ(r.err.empty(), c.status == 0) << r.err;
+  if (c.match == Match::kWhole) {
+    EXPECT_EQ(r.out, expected);
+    return;
+  }
+  ASSERT_GE(r.out.size(), expected.size()) << r.out;
+  EXPECT_EQ(r.out.substr(0, expected.size()), expected);
+  const Lines rest = split_lines(r.out.substr(expected.size()));
+  size_t at = 0;
+  for (const std::string& key : c.keys) {
+    const std::string want = con::sjis(key);
+    ASSERT_EQ(want.find('?'), std::string::npos);
+    size_t k = at;
+    while (k < rest.size() && rest[k] != want) ++k;
+    EXPECT_LT(k, rest.size()) << "missing, in order: " << key;
+    if (k < rest.size()) at = k + 1;
+  }
+}
+
+std::string case_name(const testing::TestParamInfo<Case>& info) {
+  return info.param.program + "_" + info.param.cls;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryProgramEveryClass, RefusalMatrix, testing::ValuesIn(matrix()),
+                         case_name);
+
+// The table holds each class exactly once for each of the seven programs.
+TEST(RefusalMatrixTable, EveryProgramHasEveryClassOnce) {
+  const std::vector<Case> m = matrix();
+  std::set<std::string> seen;
+  for (const Case& c : m) EXPECT_TRUE(seen.insert(c.program + "/" + c.cls).second) << c.cls;
+  for (const char* prog :
+       {"trendrank", "homorank", "multicomp", "anovaf", "distsearch", "cdfplot", "boxplot"}) {
+    for (const char* cls : kClasses) {
+      EXPECT_EQ(seen.count(std::string(prog) + "/" + cls), 1u) << prog << " " << cls;
+    }
+  }
+  EXPECT_EQ(m.size(), 7u * (sizeof kClasses / sizeof kClasses[0]));
+}
+
+}  // namespace
