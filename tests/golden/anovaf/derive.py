@@ -3,12 +3,11 @@
 # hand: every report value below is typed as it prints (see CASES.md for the
 # arithmetic). Run once from this directory; it never runs the program.
 import os
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-
-
-def enc(s):
-    return s.encode("cp932")
+sys.path.insert(0, os.path.join(HERE, '..'))
+from goldenlib import sj as enc, aw as a, iw, records, write_case  # noqa: E402
 
 
 # Byte lengths of the stored texts, checked before anything is written.
@@ -22,14 +21,8 @@ for text, n in LENGTHS.items():
     assert len(enc(text)) == n, text
 
 
-def a(text, w):  # Aw: padded with blanks on the left
-    b = enc(text)
-    return b" " * (w - len(b)) + b
-
-
 def i5(v):
-    s = str(v).encode()
-    return b" " * (5 - len(s)) + s
+    return iw(v, 5)
 
 
 def r(s, w):  # a fixed field already rounded by hand: right-aligned
@@ -92,16 +85,7 @@ def report(sw, st, between, f, p, alpha, rejected, effects, gm, var, means):
 
 
 def write(name, input_lines, lines, status=0):
-    with open(os.path.join(HERE, name + ".in"), "wb") as fh:
-        fh.write(("\n".join(input_lines) + "\n").encode())
-    with open(os.path.join(HERE, name + ".out"), "wb") as fh:
-        fh.write(b"".join(line + b"\r\n" for line in lines))
-    path = os.path.join(HERE, name + ".status")
-    if status:
-        with open(path, "w") as fh:
-            fh.write("%d\n" % status)
-    elif os.path.exists(path):
-        os.remove(path)
+    write_case(os.path.join(HERE, name), records(lines), status, "\n".join(input_lines) + "\n")
 
 
 # (a) worked example: SW 4, ST 17.5, F 13.5, P 0.0213116 -> 0.02131, rejected.

@@ -10,13 +10,13 @@ the .out files named in CASES.md; the C++ program is never consulted.
   usage: derive.py CASE.in > CASE.out
 """
 import math
-import struct
+import os
 import sys
 from fractions import Fraction
 
-
-def f32(x):
-    return struct.unpack('<f', struct.pack('<f', x))[0]
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+import goldenlib  # noqa: E402
+from goldenlib import f32  # noqa: E402
 
 
 def normp(x):
@@ -54,14 +54,7 @@ def field_f(v, w, d):
     if math.isnan(v):
         # Only NaNs of invalid operations reach here (sign bit set).
         return '-NaN'.ljust(w)
-    if math.isinf(v):
-        return ('-Inf' if v < 0 else 'Inf').ljust(w)
-    s = '%.*f' % (d, v)
-    if s.startswith('-') and set(s[1:]) <= set('0.'):
-        s = s[1:]
-    if len(s) > w:
-        return '*' * w
-    return s.rjust(w)
+    return goldenlib.field_f(v, w, d)
 
 
 def key(v, p):

@@ -14,64 +14,17 @@ program is never consulted.
   usage: derive.py CASE.in CPOINT > CASE.out
 """
 import math
-import struct
+import os
 import sys
 
-
-def f32(x):
-    return struct.unpack('<f', struct.pack('<f', x))[0]
-
-
-def sj(text):
-    return text.encode('cp932')
-
-
-def free(*items):
-    """One free-form statement: bytes items are texts, ints are numbers."""
-    out = b' '
-    for n, it in enumerate(items):
-        if isinstance(it, bytes):
-            out += it
-        else:
-            out += str(it).encode()
-            if n != len(items) - 1:
-                out += b' '
-    return out + b'\r\n'
-
-
-def F(v, w, d):
-    s = '%.*f' % (d, v)
-    if s.startswith('-') and set(s[1:]) <= set('0.'):
-        s = s[1:]
-    if len(s) > w:
-        return b'*' * w
-    return s.rjust(w).encode()
-
-
-def I(v, w):
-    s = str(v)
-    return (b'*' * w) if len(s) > w else s.rjust(w).encode()
-
-
-def X(n):
-    return b' ' * n
-
-
-def rec(*parts):
-    return b''.join(parts) + b'\r\n'
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+from goldenlib import f32, sj, free, fw as F, iw as I, blanks as X, record as rec, echo_rows  # noqa: E402
 
 
 def echo(values, n):
     """q = N/10 (truncated) full records, then one record of the rest when the
     rest is not 0 (an empty record when it is negative)."""
-    q = int(n / 10)
-    r = n - 10 * q
-    out = b''
-    for m in range(q):
-        out += rec(*[X(1) + F(v, 6, 2) for v in values[10 * m:10 * m + 10]])
-    if r != 0:
-        out += rec(*[X(1) + F(v, 6, 2) for v in values[10 * q:10 * q + max(r, 0)]])
-    return out
+    return b''.join(r + b'\r\n' for r in echo_rows(values, n, 10, 1, 6, 2))
 
 
 class Refused(Exception):
