@@ -8,28 +8,19 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
+
+#include "support/floats.h"
 
 namespace {
 
-uint32_t bits(float v) {
-  uint32_t b;
-  std::memcpy(&b, &v, sizeof b);
-  return b;
-}
+using testsupport::bits;
 
 float tail(int64_t m, int64_t n, float f) {
   anovaf::FTail w;
   float p = -1.0f;
   anovaf::fbunp2_(m, n, f, p, w);
   return p;
-}
-
-// A NaN made at run time by an invalid operation (sign bit set).
-float runtime_nan() {
-  volatile float zero = 0.0f;
-  return zero / zero;
 }
 
 struct Case {
@@ -84,7 +75,7 @@ TEST(AnovafFbunp2, ResultAlsoLeftInScratch) {
 }
 
 TEST(AnovafFbunp2, NaNReturnedAtOnceWithItsSign) {
-  const float nan = runtime_nan();
+  const float nan = testsupport::invalid_nanf();
   ASSERT_TRUE(std::signbit(nan));
   const int64_t k_min = INT32_MIN;
   const struct {

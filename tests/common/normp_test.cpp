@@ -7,9 +7,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 #include <string>
+
+#include "support/floats.h"
 
 namespace {
 
@@ -19,17 +20,8 @@ std::string fmt(const char* f, float v) {
   return buf;
 }
 
-uint32_t bits(float v) {
-  uint32_t b;
-  std::memcpy(&b, &v, sizeof b);
-  return b;
-}
-
-float from_bits(uint32_t b) {
-  float v;
-  std::memcpy(&v, &b, sizeof v);
-  return v;
-}
+using testsupport::bits;
+using testsupport::from_bits;
 
 struct Case {
   float x;

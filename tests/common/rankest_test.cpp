@@ -5,26 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
 #include "common/groupdata.h"
+#include "support/groups.h"
 
 namespace {
 
-std::unique_ptr<common::GroupData> groups(std::initializer_list<std::vector<float>> gs) {
-  auto d = std::make_unique<common::GroupData>();
-  int i = 0;
-  for (const std::vector<float>& g : gs) {
-    d->nsize[i] = static_cast<int32_t>(g.size());
-    for (size_t j = 0; j < g.size(); ++j) d->xobs[i][j] = g[j];
-    d->ntotal += d->nsize[i];
-    ++i;
-  }
-  d->ngroup = i;
-  return d;
-}
+using testsupport::make_groups;
 
 TEST(RankEstimates, TwoGroups) {
   struct Case {
@@ -34,9 +23,9 @@ TEST(RankEstimates, TwoGroups) {
     float centre;
   };
   Case cases[] = {
-      {"(1,2,3),(4,5)", groups({{1, 2, 3}, {4, 5}}), {-1.0f, 1.5f}, 3.0f},
-      {"(4,5),(1,2,3)", groups({{4, 5}, {1, 2, 3}}), {1.5f, -1.0f}, 3.0f},
-      {"one group", groups({{1, 2, 3, 10}}), {0.0f}, 2.75f},
+      {"(1,2,3),(4,5)", make_groups({{1, 2, 3}, {4, 5}}), {-1.0f, 1.5f}, 3.0f},
+      {"(4,5),(1,2,3)", make_groups({{4, 5}, {1, 2, 3}}), {1.5f, -1.0f}, 3.0f},
+      {"one group", make_groups({{1, 2, 3, 10}}), {0.0f}, 2.75f},
   };
   for (Case& tc : cases) {
     float theta[10] = {};
@@ -49,7 +38,7 @@ TEST(RankEstimates, TwoGroups) {
 TEST(RankEstimates, ThreeGroupsWeightedBySize) {
   // D(1,2) = median(-3, -4, -2, -3) = -3; D(1,3) = median(-9, -8) = -8.5;
   // D(2,3) = median(-6, -5) = -5.5; NTOT = 5.
-  auto d = groups({{1, 2}, {4, 5}, {10}});
+  auto d = make_groups({{1, 2}, {4, 5}, {10}});
   float theta[10] = {};
   common::effects_(*d, theta);
   const double t1 = 0.0 + (-3.0 * 2) / 5.0 + (-8.5 * 1) / 5.0;
@@ -63,7 +52,7 @@ TEST(RankEstimates, ThreeGroupsWeightedBySize) {
 TEST(RankEstimates, ExtremeValuesGiveNaNWithoutTrouble) {
   // 3e38 - (-3e38) overflows to +inf when stored: D(1,2) = +inf, D(1,3) = -inf,
   // so the effect of group 1 is inf - inf.
-  auto d = groups({{3e38f, -3e38f}, {-3e38f}, {3e38f}});
+  auto d = make_groups({{3e38f, -3e38f}, {-3e38f}, {3e38f}});
   float theta[10] = {};
   common::effects_(*d, theta);
   EXPECT_TRUE(std::isnan(theta[0]));
@@ -71,7 +60,7 @@ TEST(RankEstimates, ExtremeValuesGiveNaNWithoutTrouble) {
 }
 
 TEST(RankEstimates, NoGroups) {
-  auto d = groups({});
+  auto d = make_groups({});
   d->ngroup = -4;
   float theta[10] = {};
   common::effects_(*d, theta);

@@ -8,31 +8,16 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
+#include "support/floats.h"
+#include "support/groups.h"
+
 namespace {
 
-uint32_t bits(float v) {
-  uint32_t u;
-  std::memcpy(&u, &v, sizeof u);
-  return u;
-}
-
-std::unique_ptr<common::GroupData> make(std::initializer_list<std::vector<float>> groups) {
-  auto d = std::make_unique<common::GroupData>();
-  int i = 0;
-  for (const std::vector<float>& g : groups) {
-    d->nsize[i] = static_cast<int32_t>(g.size());
-    for (size_t j = 0; j < g.size(); ++j) d->xobs[i][j] = g[j];
-    d->ntotal += d->nsize[i];
-    ++i;
-  }
-  d->ngroup = i;
-  return d;
-}
+using testsupport::bits;
+using testsupport::make_groups;
 
 struct Result {
   float xmean[common::kMaxGroups];
@@ -49,7 +34,7 @@ Result compute(const common::GroupData& d) {
 }
 
 TEST(Residuals, WorkedExampleTwoGroupsOfThree) {
-  auto d = make({{1, 2, 3}, {4, 6, 8}});
+  auto d = make_groups({{1, 2, 3}, {4, 6, 8}});
   Result r = compute(*d);
   EXPECT_EQ(r.xmean[0], 2.0f);
   EXPECT_EQ(r.xmean[1], 6.0f);
@@ -62,11 +47,11 @@ TEST(Residuals, WorkedExampleTwoGroupsOfThree) {
 TEST(Residuals, MeanDividesEachObservationBeforeAdding) {
   // 6.7 + 0.9 + 1.2: the sum of the quotients stores 2.9333332 (403bbbbb);
   // the sum divided once would store 2.9333334 (403bbbbc).
-  auto d = make({{6.7f, 0.9f, 1.2f}});
+  auto d = make_groups({{6.7f, 0.9f, 1.2f}});
   Result r = compute(*d);
   EXPECT_EQ(bits(r.xmean[0]), 0x403bbbbbu);
   // 1, 2, 4: 1/3 + 2/3 + 4/3 in double, stored single.
-  auto e = make({{1, 2, 4}});
+  auto e = make_groups({{1, 2, 4}});
   Result s = compute(*e);
   EXPECT_EQ(bits(s.xmean[0]), 0x40155555u);
 }
@@ -99,7 +84,7 @@ TEST(Residuals, PoolingOrderAndUnusualSizes) {
   }
   // Group order, input order within a group: c = sqrt(1/2) for n = 2 and
   // sqrt(2/3) for n = 3.
-  auto d = make({{1, 3}, {0, 3, 6}});
+  auto d = make_groups({{1, 3}, {0, 3, 6}});
   Result r = compute(*d);
   const float c2 = static_cast<float>(std::sqrt(0.5));
   const float c3 = static_cast<float>(std::sqrt(1.0 - 1.0 / 3.0));
@@ -111,7 +96,7 @@ TEST(Residuals, PoolingOrderAndUnusualSizes) {
 }
 
 TEST(Residuals, GroupOfOneGivesInvalidOperationNaN) {
-  auto d = make({{1, 2}, {7.5f}, {4, 6}});
+  auto d = make_groups({{1, 2}, {7.5f}, {4, 6}});
   Result r = compute(*d);
   EXPECT_EQ(r.xmean[1], 7.5f);
   ASSERT_EQ(r.z.size(), 5u);
@@ -121,7 +106,7 @@ TEST(Residuals, GroupOfOneGivesInvalidOperationNaN) {
 }
 
 TEST(Residuals, ConstantGroupGivesZeros) {
-  auto d = make({{2.5f, 2.5f, 2.5f, 2.5f}});
+  auto d = make_groups({{2.5f, 2.5f, 2.5f, 2.5f}});
   Result r = compute(*d);
   for (float z : r.z) EXPECT_EQ(bits(z), 0u);
 }

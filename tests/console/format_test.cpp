@@ -5,21 +5,14 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
+
+#include "support/floats.h"
 
 namespace {
 
-float bits_to_float(uint32_t b) {
-  float f;
-  std::memcpy(&f, &b, sizeof f);
-  return f;
-}
-
-double invalid_nan() {
-  volatile double zero = 0.0;
-  return zero / zero;  // the NaN of an invalid operation: sign bit set
-}
+using testsupport::from_bits;
+using testsupport::invalid_nan;
 
 struct FreeSingleCase {
   float x;
@@ -39,8 +32,8 @@ TEST(FreeForm, SingleNineSignificantDigits) {
       {1.0e9f, "1.00000000e+09"},
       {0.099999994f, "9.99999940e-02"},  // just below 0.1: exponent form
       {2.5f, "2.50000000"},
-      {1234567.125f, "1234567.12"},           // exact half: ties to even
-      {bits_to_float(1u), "1.40129846e-45"},  // smallest subnormal
+      {1234567.125f, "1234567.12"},       // exact half: ties to even
+      {from_bits(1u), "1.40129846e-45"},  // smallest subnormal
       {3.0e38f, "3.00000001e+38"},
       {std::numeric_limits<float>::infinity(), "Inf"},
       {-std::numeric_limits<float>::infinity(), "-Inf"},

@@ -8,22 +8,14 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
+
+#include "support/floats.h"
 
 namespace {
 
-uint32_t bits(float v) {
-  uint32_t u;
-  std::memcpy(&u, &v, sizeof u);
-  return u;
-}
-
-float from_bits(uint32_t u) {
-  float v;
-  std::memcpy(&v, &u, sizeof v);
-  return v;
-}
+using testsupport::bits;
+using testsupport::from_bits;
 
 const float kNaN = from_bits(0xFFC00000u);
 

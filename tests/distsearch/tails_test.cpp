@@ -9,24 +9,16 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
+
+#include "support/floats.h"
 
 namespace {
 
 using Tail = void (*)(const float&, float&);
 
-uint32_t bits(float v) {
-  uint32_t u;
-  std::memcpy(&u, &v, sizeof u);
-  return u;
-}
-
-float from_bits(uint32_t u) {
-  float v;
-  std::memcpy(&v, &u, sizeof v);
-  return v;
-}
+using testsupport::bits;
+using testsupport::from_bits;
 
 float tail(Tail t, float x) {
   float q;
@@ -112,10 +104,8 @@ TEST(Tails, NaNAndInfinityGiveNaN) {
 }
 
 TEST(Tails, ExpOfInfiniteArgumentIsInvalidNaN) {
-  uint64_t u;
   double v = distsearch::exp_(-std::numeric_limits<double>::infinity());
-  std::memcpy(&u, &v, sizeof u);
-  EXPECT_EQ(u, 0xFFF8000000000000ull);
+  EXPECT_EQ(testsupport::bits64(v), 0xFFF8000000000000ull);
   EXPECT_EQ(distsearch::exp_(0.0), 1.0);
   EXPECT_EQ(distsearch::exp_(-800.0), 0.0);
   EXPECT_TRUE(std::isinf(distsearch::exp_(800.0)));

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "support/groups.h"
 #include "test_support.h"
 
 namespace {
@@ -52,11 +53,7 @@ TEST(TrendStatistics, Normalisation) {
   EXPECT_TRUE(std::isnan(t2));
 }
 
-std::vector<float> ramp(int n, float start, float step) {
-  std::vector<float> v(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i) v[static_cast<size_t>(i)] = start + step * static_cast<float>(i);
-  return v;
-}
+using testsupport::ramp;
 
 TEST(TrendTest, BranchChoice) {
   // Three groups of 30 simulate the limit law: both P values of a statistic
