@@ -4,27 +4,17 @@
 // asked for the value).
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "anovaf/anovaf.h"
 #include "console/cp932.h"
+#include "support/capture.h"
 
 namespace {
 
-struct Result {
-  std::string out;
-  std::string err;
-  int status;
-};
+using Result = testsupport::Captured;
 
-Result run(const std::string& input) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  con::Io io{in, out, err, false};
-  const int status = anovaf::run(io);
-  return {out.str(), err.str(), status};
-}
+Result run(const std::string& input) { return testsupport::capture_run(anovaf::run, input); }
 
 bool has_line(const std::string& out, const std::string& utf8_line) {
   return out.find("\r\n" + con::sjis(utf8_line) + "\r\n") != std::string::npos;

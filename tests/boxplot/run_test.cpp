@@ -2,26 +2,16 @@
 // before any row, and nothing at all for K <= 0.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "boxplot.h"
+#include "support/capture.h"
 
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Result = testsupport::Captured;
 
-Result run(const std::string& input) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  con::Io io{in, out, err, false};
-  const int status = boxplot::run(io);
-  return {status, out.str(), err.str()};
-}
+Result run(const std::string& input) { return testsupport::capture_run(boxplot::run, input); }
 
 TEST(BoxplotRun, RefusalsComeBeforeAnyRow) {
   const struct {

@@ -2,26 +2,16 @@
 // the exit status, end of input, and empty groups skipped.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "cdfplot.h"
+#include "support/capture.h"
 
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Result = testsupport::Captured;
 
-Result run(const std::string& input) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  con::Io io{in, out, err, false};
-  const int status = cdfplot::run(io);
-  return {status, out.str(), err.str()};
-}
+Result run(const std::string& input) { return testsupport::capture_run(cdfplot::run, input); }
 
 TEST(CdfplotRun, RefusalsComeBeforeAnyRow) {
   const struct {

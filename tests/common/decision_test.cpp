@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 #include <string>
 
 #include "console/console.h"
 #include "console/cp932.h"
+#include "support/printed.h"
 
 namespace {
 
@@ -25,15 +25,11 @@ struct Outcome {
 };
 
 Outcome run(float pge, float pgt, float alpha, common::Urand1 gen) {
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  con::Io io{in, out, err};
-  con::Console c(io);
   Outcome o;
-  o.rejected = common::decide(c, pge, pgt, alpha, common::kRejectHomogeneity,
-                              common::kAcceptHomogeneity, gen);
-  o.out = out.str();
+  o.out = testsupport::printed([&](con::Console& c) {
+    o.rejected = common::decide(c, pge, pgt, alpha, common::kRejectHomogeneity,
+                                common::kAcceptHomogeneity, gen);
+  });
   o.state_after = gen.state();
   return o;
 }
@@ -89,18 +85,15 @@ TEST(Decision, NaNLevelAcceptsWithoutDraw) {
 }
 
 TEST(Decision, LevelLineBytes) {
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  con::Io io{in, out, err};
-  con::Console c(io);
-  common::level_line(c, 0.05f);
-  common::level_line(c, 123456.0f);  // too wide for F10.5
+  const std::string out = testsupport::printed([](con::Console& c) {
+    common::level_line(c, 0.05f);
+    common::level_line(c, 123456.0f);  // too wide for F10.5
+  });
   const std::string dash = "\x81\x7C";
-  EXPECT_EQ(out.str(), "  \x97\x4C\x88\xD3\x90\x85\x8F\x80    5.00000 \x83\x70" + dash +
-                           "\x83\x5A\x83\x93\x83\x67\x82\xC5, \r\n" +
-                           "  \x97\x4C\x88\xD3\x90\x85\x8F\x80 " + "********** \x83\x70" + dash +
-                           "\x83\x5A\x83\x93\x83\x67\x82\xC5, \r\n");
+  EXPECT_EQ(out, "  \x97\x4C\x88\xD3\x90\x85\x8F\x80    5.00000 \x83\x70" + dash +
+                     "\x83\x5A\x83\x93\x83\x67\x82\xC5, \r\n" +
+                     "  \x97\x4C\x88\xD3\x90\x85\x8F\x80 " + "********** \x83\x70" + dash +
+                     "\x83\x5A\x83\x93\x83\x67\x82\xC5, \r\n");
 }
 
 TEST(Decision, PValueLine) {
@@ -123,13 +116,11 @@ TEST(Decision, PValueLine) {
        head + "NaN     " + from + "NaN     " + tail + "\r\n"},
   };
   for (const Case& tc : cases) {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    con::Io io{in, out, err};
-    con::Console c(io);
-    common::p_value_line(c, tc.pge, tc.pgt, " P 値は ", tc.blank);
-    EXPECT_EQ(out.str(), tc.line) << tc.name;
+    EXPECT_EQ(testsupport::printed([&](con::Console& c) {
+                common::p_value_line(c, tc.pge, tc.pgt, " P 値は ", tc.blank);
+              }),
+              tc.line)
+        << tc.name;
   }
 }
 

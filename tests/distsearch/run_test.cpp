@@ -4,27 +4,17 @@
 // brought the value; degenerate data kept by design run to the end.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "distsearch.h"
+#include "support/capture.h"
 
 namespace {
 
-struct RunResult {
-  int status;
-  std::string out;
-};
+using RunResult = testsupport::Captured;
 
 RunResult run_input(const std::string& input) {
-  std::istringstream in(input);
-  std::ostringstream out;
-  std::ostringstream err;
-  con::Io io{in, out, err, false};
-  RunResult r;
-  r.status = distsearch::run(io);
-  r.out = out.str();
-  return r;
+  return testsupport::capture_run(distsearch::run, input);
 }
 
 // The last line of standard output, without its CR LF.

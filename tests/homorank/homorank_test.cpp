@@ -14,26 +14,17 @@
 
 #include "console/console.h"
 #include "console/cp932.h"
+#include "support/capture.h"
+#include "support/groups.h"
+#include "support/printed.h"
 
 namespace {
-
-struct Out {
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  con::Io io() { return con::Io{in, out, err, false}; }
-};
 
 // A State holding the given groups (as typed sizes) and level.
 std::unique_ptr<homorank::State> make_state(const std::vector<std::vector<float>>& groups,
                                             float alpha) {
   auto st = std::make_unique<homorank::State>();
-  st->grp.ngroup = static_cast<int32_t>(groups.size());
-  for (size_t i = 0; i < groups.size(); ++i) {
-    st->grp.nsize[i] = static_cast<int32_t>(groups[i].size());
-    st->grp.ntotal += st->grp.nsize[i];
-    for (size_t j = 0; j < groups[i].size(); ++j) st->grp.xobs[i][j] = groups[i][j];
-  }
+  testsupport::fill_groups(st->grp, groups);
   st->grp.alpha = alpha;
   return st;
 }
@@ -53,11 +44,9 @@ std::string input_for(const std::vector<std::vector<float>>& groups, const char*
 }
 
 std::string run_text(const std::string& input, int* status = nullptr) {
-  Out o;
-  o.in.str(input);
-  const int rc = homorank::run(o.io());
-  if (status != nullptr) *status = rc;
-  return o.out.str();
+  const testsupport::Captured r = testsupport::capture_run(homorank::run, input);
+  if (status != nullptr) *status = r.status;
+  return r.out;
 }
 
 bool contains(const std::string& hay, const char* utf8) {
@@ -116,10 +105,9 @@ TEST(Dout2, RecordsOfFive) {
       {7, "       1.50       1.50       3.00       4.00       5.00\r\n       6.12  *********\r\n"},
   };
   for (const Case& c : cases) {
-    Out o;
-    con::Console con(o.io());
-    homorank::dout2_(con, r, c.n);
-    EXPECT_EQ(o.out.str(), c.expected) << c.n;
+    EXPECT_EQ(testsupport::printed([&](con::Console& con) { homorank::dout2_(con, r, c.n); }),
+              c.expected)
+        << c.n;
   }
 }
 
@@ -131,11 +119,7 @@ std::string p_line(const std::string& out) {
   return out.substr(at, out.find("\r\n", at) - at);
 }
 
-std::vector<float> ramp(int n, float start, float step) {
-  std::vector<float> v;
-  for (int i = 0; i < n; ++i) v.push_back(start + step * static_cast<float>(i));
-  return v;
-}
+using testsupport::ramp;
 
 TEST(Rtest, BranchByGroupSize) {
   // 30 and 30: chi-square, one P value; 30 and 29: randomization, a range.
@@ -175,11 +159,9 @@ std::string report(int k, float tr, float pge, float pgt, float alpha, uint32_t*
   st->rte1_[3] = pgt;
   const uint32_t before = common::Urand1::at_state(12345u).state();
   st->gen = common::Urand1::at_state(12345u);
-  Out o;
-  con::Console c(o.io());
-  homorank::kekka_(c, *st);
+  const std::string out = testsupport::printed([&](con::Console& c) { homorank::kekka_(c, *st); });
   *draws = st->gen.state() == before ? 0u : 1u;
-  return o.out.str();
+  return out;
 }
 
 TEST(Kekka, DecisionCases) {

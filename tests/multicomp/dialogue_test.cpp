@@ -5,21 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "console/cp932.h"
 #include "multicomp/multicomp.h"
+#include "support/capture.h"
 
 namespace {
 
-std::string printed(void (*body)(con::Console&)) {
-  std::istringstream in;
-  std::ostringstream out, err;
-  con::Io io{in, out, err};
-  con::run_program(io, body);
-  return out.str();
-}
+// Standard output of body run as a whole program with no input.
+std::string printed(void (*body)(con::Console&)) { return testsupport::capture("", body).out; }
 
 TEST(Dialogue, EchoPrinters) {
   EXPECT_EQ(printed([](con::Console& c) {
@@ -48,19 +43,9 @@ TEST(Dialogue, EchoPrinters) {
   EXPECT_EQ(printed([](con::Console& c) { multicomp::dout2_(c, nullptr, -3); }), "\r\n");
 }
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Outcome = testsupport::Captured;
 
-Outcome run(const std::string& input) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  con::Io io{in, out, err};
-  int status = multicomp::run(io);
-  return {status, out.str(), err.str()};
-}
+Outcome run(const std::string& input) { return testsupport::capture_run(multicomp::run, input); }
 
 TEST(Dialogue, LevelLines) {
   Outcome o = run("1\n1\n5\n0.1\n");

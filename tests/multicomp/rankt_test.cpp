@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "console/cp932.h"
 #include "multicomp/multicomp.h"
 #include "multicomp/state.h"
+#include "support/capture.h"
 
 namespace {
 
@@ -52,11 +52,9 @@ TEST(Rankt, SortedDifferences) {
 }
 
 std::string run(const std::string& input, int* status) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  con::Io io{in, out, err};
-  *status = multicomp::run(io);
-  return out.str();
+  const testsupport::Captured r = testsupport::capture_run(multicomp::run, input);
+  *status = r.status;
+  return r.out;
 }
 
 // The lines of the report after the heading, split at CR LF.

@@ -2,10 +2,10 @@
 // state for every run, and extreme data that make a raw effect NaN.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "console/cp932.h"
+#include "support/printed.h"
 #include "test_support.h"
 
 namespace {
@@ -14,13 +14,7 @@ using trendrank_test::run_text;
 using trendrank_test::state_with;
 
 std::string trace_of(trendrank::State& st) {
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  con::Io io{in, out, err};
-  con::Console c(io);
-  trendrank::rest_(c, st);
-  return out.str();
+  return testsupport::printed([&](con::Console& c) { trendrank::rest_(c, st); });
 }
 
 TEST(Estimates, WorkedTwoGroupCases) {

@@ -3,47 +3,27 @@
 #ifndef TESTS_TRENDRANK_TEST_SUPPORT_H
 #define TESTS_TRENDRANK_TEST_SUPPORT_H
 
-#include <initializer_list>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "state.h"
+#include "support/capture.h"
+#include "support/groups.h"
 #include "trendrank.h"
 
 namespace trendrank_test {
 
-inline std::unique_ptr<trendrank::State> state_with(
-    std::initializer_list<std::vector<float>> groups) {
+inline std::unique_ptr<trendrank::State> state_with(const std::vector<std::vector<float>>& groups) {
   auto st = std::make_unique<trendrank::State>();
-  int i = 0;
-  for (const std::vector<float>& g : groups) {
-    st->grp.nsize[i] = static_cast<int32_t>(g.size());
-    for (size_t j = 0; j < g.size(); ++j) st->grp.xobs[i][j] = g[j];
-    st->grp.ntotal += st->grp.nsize[i];
-    ++i;
-  }
-  st->grp.ngroup = i;
+  testsupport::fill_groups(st->grp, groups);
   return st;
 }
 
-struct RunResult {
-  std::string out;
-  std::string err;
-  int status;
-};
+using RunResult = testsupport::Captured;
 
 inline RunResult run_text(const std::string& input) {
-  std::istringstream in(input);
-  std::ostringstream out;
-  std::ostringstream err;
-  con::Io io{in, out, err};
-  RunResult r;
-  r.status = trendrank::run(io);
-  r.out = out.str();
-  r.err = err.str();
-  return r;
+  return testsupport::capture_run(trendrank::run, input);
 }
 
 }  // namespace trendrank_test
