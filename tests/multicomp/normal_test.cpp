@@ -43,6 +43,23 @@ TEST(Normal, Values) {
   }
 }
 
+// |x| = 3 takes the central fraction and the next double above takes the tail
+// one; the two forms differ in the last bits there, so the switch shows in
+// the bits. Expected bits from a separate model of both fractions.
+TEST(Normal, FormSwitchAtThree) {
+  struct Case {
+    double x, phi;
+  };
+  const double above = std::nextafter(3.0, 4.0);
+  const Case cases[] = {
+      {3.0, 0x1.ff4f10f033d3ep-1},      // central (the tail form gives ...cfbp-1)
+      {-3.0, 0x1.61de1f9858300p-10},    // central (tail: ...609c2p-10)
+      {above, 0x1.ff4f10f033cfbp-1},    // tail (central: ...d37p-1)
+      {-above, 0x1.61de1f98609b6p-10},  // tail (central: ...59200p-10)
+  };
+  for (const Case& c : cases) EXPECT_EQ(multicomp::phi_(c.x), c.phi) << c.x;
+}
+
 TEST(Normal, Symmetry) {
   for (double x = 0.0; x <= 8.0; x += 0.125) {
     EXPECT_NEAR(multicomp::phi_(x) + multicomp::phi_(-x), 1.0, 2e-16) << x;
