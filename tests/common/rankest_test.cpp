@@ -49,6 +49,23 @@ TEST(RankEstimates, ThreeGroupsWeightedBySize) {
   EXPECT_EQ(theta[2], static_cast<float>(t3));
 }
 
+TEST(RankEstimates, FullSizeAreas) {
+  // Ten groups of 100 (0..99 each): every pair gives 10000 differences, 4950
+  // below 0, 100 at 0 and 4950 above, so every shift is 0; the centre is the
+  // median of 500500 Walsh averages of 0..99 ten times over, symmetric about
+  // 49.5 with many averages equal to 49.5 in the middle.
+  std::vector<std::vector<float>> groups(10);
+  for (auto& g : groups) {
+    for (int j = 0; j < 100; ++j) g.push_back(static_cast<float>(j));
+  }
+  auto d = make_groups(groups);
+  float theta[10];
+  for (float& t : theta) t = -1.0f;
+  common::effects_(*d, theta);
+  for (int p = 0; p < 10; ++p) EXPECT_EQ(theta[p], 0.0f) << p;
+  EXPECT_EQ(common::rest2_(*d, theta), 49.5f);
+}
+
 TEST(RankEstimates, ExtremeValuesGiveNaNWithoutTrouble) {
   // 3e38 - (-3e38) overflows to +inf when stored: D(1,2) = +inf, D(1,3) = -inf,
   // so the effect of group 1 is inf - inf.

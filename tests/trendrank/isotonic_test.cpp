@@ -26,6 +26,14 @@ TEST(Isotonic, Fits) {
       {"weighted mean", {3, 1}, {1, 3}, {1.5f, 1.5f}},
       {"weights of group sizes", {3.5f, 1.5f}, {2, 2}, {2.5f, 2.5f}},
       {"single value", {-7}, {5}, {-7}},
+      // Mean ranks of several hundred (ten groups of 100): violations after
+      // the first block; each block ends at or after the index of its minimum
+      // (2..4 at 300.5, reached first at 3 and last at 4), and all ten values
+      // are written.
+      {"mean ranks of several hundred",
+       {50.5f, 400.5f, 200.5f, 300.5f, 500.5f, 700.5f, 600.5f, 900.5f, 800.5f, 990.5f},
+       {100, 100, 100, 100, 100, 100, 100, 100, 100, 100},
+       {50.5f, 300.5f, 300.5f, 300.5f, 500.5f, 650.5f, 650.5f, 850.5f, 850.5f, 990.5f}},
   };
   for (const IregCase& tc : cases) {
     std::vector<float> fit(tc.y.size(), -99.0f);

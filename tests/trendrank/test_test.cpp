@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "support/groups.h"
@@ -71,6 +72,52 @@ TEST(TrendTest, BranchChoice) {
   EXPECT_NE(rnd->gen1.state(), 0u);
   EXPECT_EQ(rnd->gen3.state(), 0u);
   EXPECT_GE(rnd->rte1[4], rnd->rte1[5]);
+}
+
+TEST(TrendTest, SimulationUsesOneNormalPairPerTwoGroups) {
+  // Each repetition calls rnorm_ once per two groups (rounded up): two values
+  // of the second generator each; with an odd K the last second deviate is
+  // thrown away. Nothing is drawn from the first generator.
+  struct Case {
+    int groups;
+    int draws_per_repetition;
+  };
+  const Case cases[] = {{1, 2}, {2, 2}, {3, 4}, {4, 4}, {5, 6}};
+  for (const Case& tc : cases) {
+    std::vector<std::vector<float>> groups;
+    for (int i = 0; i < tc.groups; ++i)
+      groups.push_back(ramp(30, 0.25f * static_cast<float>(i), 1));
+    auto st = state_with(groups);
+    trendrank::rtest_(*st);
+    common::Urand3 g;
+    for (int i = 0; i < tc.draws_per_repetition * 9999; ++i) g.urand3_();
+    EXPECT_EQ(st->gen3.state(), g.state()) << tc.groups << " groups";
+    EXPECT_EQ(st->gen1.state(), 0u) << tc.groups << " groups";
+  }
+}
+
+TEST(TrendTest, SimulatedPValuesFollowTheObservedStatistic) {
+  // Identical groups: both observed statistics are 0 and every simulated value
+  // (a sum of squares) is at least 0, so P = 0.9999. Groups far apart in
+  // increasing order: ttrend is about 79, beyond every simulated value, so the
+  // trend P is 0 while the departure statistic is still 0. pge = pgt always.
+  struct Case {
+    const char* name;
+    std::unique_ptr<trendrank::State> st;
+    float p_trend, p_dev;
+  };
+  Case cases[] = {
+      {"no trend", state_with({ramp(30, 0, 1), ramp(30, 0, 1), ramp(30, 0, 1)}), 0.9999f, 0.9999f},
+      {"strong trend", state_with({ramp(30, 0, 1), ramp(30, 100, 1), ramp(30, 200, 1)}), 0.0f,
+       0.9999f},
+  };
+  for (Case& tc : cases) {
+    trendrank::rtest_(*tc.st);
+    EXPECT_EQ(tc.st->rte1[4], tc.p_trend) << tc.name;
+    EXPECT_EQ(tc.st->rte1[5], tc.p_trend) << tc.name;
+    EXPECT_EQ(tc.st->rte1[6], tc.p_dev) << tc.name;
+    EXPECT_EQ(tc.st->rte1[7], tc.p_dev) << tc.name;
+  }
 }
 
 TEST(TrendTest, DegenerateCases) {
