@@ -87,6 +87,30 @@ TEST(Distance, HandCases) {
   EXPECT_EQ(bits(d), 0x3eaec4beu);
 }
 
+TEST(Distance, CoversBothEndsOfTheEmpiricalFunction) {
+  // Residuals far in one tail put the largest gap at an end: |1 - F| after the
+  // last residual, or |F - 0| before the first one. A pass that dropped either
+  // end gap would give about 1/2 here.
+  struct Case {
+    const char* name;
+    Member member;
+    float z[2];
+    uint32_t d;
+  };
+  const Case cases[] = {
+      {"normal, both low: 1 - F(-4)", distsearch::empn_, {-5.0f, -4.0f}, 0x3f7ffdedu},
+      {"normal, both high: F(4) - 0", distsearch::empn_, {4.0f, 5.0f}, 0x3f7ffdedu},
+      {"exponential, both high: F(4) - 0", distsearch::empex_, {4.0f, 5.0f}, 0x3f7e466cu},
+      {"exponential, both below -1: 1 - 0", distsearch::empex_, {-5.0f, -4.0f}, 0x3f800000u},
+      {"normal, one in each tail", distsearch::empn_, {-4.0f, 4.0f}, 0x3efffbdau},
+  };
+  for (const Case& t : cases) {
+    float d = 7.0f;
+    t.member(t.z, 2, 1.0f, d);
+    EXPECT_EQ(bits(d), t.d) << t.name;
+  }
+}
+
 TEST(Distance, EveryMemberOnFiveResiduals) {
   const float z[5] = {-1.5f, -0.25f, 0.0f, 0.5f, 2.0f};
   float f[distsearch::kScaleFactors];
