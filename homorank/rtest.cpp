@@ -3,6 +3,8 @@
 // TR with the tie correction to H, and takes the P value from the chi-square
 // law with K-1 degrees of freedom when every group has 30 or more observations,
 // otherwise from 9999 rearrangements of the ranks compared on TR to 4 decimals.
+#include <cstdint>
+
 #include "common/chi2p.h"
 #include "common/midrank.h"
 #include "common/round4.h"
@@ -62,7 +64,11 @@ void rtest_(con::Console& c, State& st) {
     if (g.nsize[i] < kLargeGroup) large = false;
   }
   if (large) {
-    const int32_t nu = g.ngroup - 1;
+    // K - 1 taken in 64 bits: the most negative K has no 32-bit K - 1. Every
+    // nu of 0 or below takes the same series (no terms), so such a nu is held
+    // at the most negative 32-bit value.
+    const int64_t nu_wide = static_cast<int64_t>(g.ngroup) - 1;
+    const int32_t nu = nu_wide < INT32_MIN ? INT32_MIN : static_cast<int32_t>(nu_wide);
     float p = 0.0f;
     common::chi2p_(nu, st.rte1_[1], p);
     st.rte1_[2] = p;

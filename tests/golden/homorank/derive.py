@@ -322,6 +322,28 @@ def full_case(name, alpha_text, groups_text):
     write_lines(name, text, lines + more, 0, note)
 
 
+def no_groups_case(name, k):
+    """K <= 0: no groups; TR 0, H NaN (0/0), chi-square with nu = K - 1 <= -1
+    (the even series without terms): NaN for both P values."""
+    lines = dialogue(k, [], [], '0.05')
+    lines += [free_line(), free_line('順位'), free_line('TRの値は　', 0.0)]
+    lines += [free_line(), free_line(), free_line(' ' + '-' * 41 + ' '),
+              free_line(' 一様性のノンパラメトリック検定と順位推定 '), free_line()]
+    lines.append(sj(' 　検定統計量の値は ') + fw(0.0, 10, 3) + sj(' です'))
+    lines.append(sj(' 　正規化検定統計量は') + fw(NEG_NAN, 10, 5) + sj(' です'))
+    lines.append(b'')
+    lines.append(sj(' 　ｐ値は ') + fw(NEG_NAN, 8, 5) + sj(' から') + fw(NEG_NAN, 8, 5) + sj(' です.'))
+    lines.append(free_line())
+    lines.append(sj('  有意水準 ') + fw(f32(read_single('0.05') * 100.0), 10, 5) + sj(' パ－セントで, '))
+    lines.append(free_line(' 一様性の帰無仮説は棄却されなかった. '))
+    lines += [free_line(), free_line('*********点推定*********'),
+              free_line('(1) 分布に対称性を仮定できるとき'),
+              aw(' 全平均は,', 19) + b'  ' + fw(0.0, 12, 3),
+              free_line('(2) 分布に対称性を仮定できないとき'),
+              aw(' 全平均は,', 19) + b'  ' + fw(0.0, 12, 3)]
+    write_lines(name, '%d\n0.05\n' % k, lines)
+
+
 def main():
     # (a) the worked example: ranks 1..5, TR 7.5, H 3.0, randomization branch.
     full_case('two-groups-example', '0.05', ['1 2 3', '4 5'])
@@ -364,23 +386,9 @@ def main():
     write_lines('refuse-size-negative', text, lines, 8)
 
     # (h) K = 0: no groups; TR 0, H NaN (0/0), chi-square with nu = -1: NaN.
-    lines = dialogue(0, [], [], '0.05')
-    lines += [free_line(), free_line('順位'), free_line('TRの値は　', 0.0)]
-    lines += [free_line(), free_line(), free_line(' ' + '-' * 41 + ' '),
-              free_line(' 一様性のノンパラメトリック検定と順位推定 '), free_line()]
-    lines.append(sj(' 　検定統計量の値は ') + fw(0.0, 10, 3) + sj(' です'))
-    lines.append(sj(' 　正規化検定統計量は') + fw(NEG_NAN, 10, 5) + sj(' です'))
-    lines.append(b'')
-    lines.append(sj(' 　ｐ値は ') + fw(NEG_NAN, 8, 5) + sj(' から') + fw(NEG_NAN, 8, 5) + sj(' です.'))
-    lines.append(free_line())
-    lines.append(sj('  有意水準 ') + fw(f32(read_single('0.05') * 100.0), 10, 5) + sj(' パ－セントで, '))
-    lines.append(free_line(' 一様性の帰無仮説は棄却されなかった. '))
-    lines += [free_line(), free_line('*********点推定*********'),
-              free_line('(1) 分布に対称性を仮定できるとき'),
-              aw(' 全平均は,', 19) + b'  ' + fw(0.0, 12, 3),
-              free_line('(2) 分布に対称性を仮定できないとき'),
-              aw(' 全平均は,', 19) + b'  ' + fw(0.0, 12, 3)]
-    write_lines('no-groups', '0\n0.05\n', lines)
+    no_groups_case('no-groups', 0)
+    # (h2) the most negative K: K - 1 lies outside 32 bits; same report.
+    no_groups_case('k-most-negative', -2147483648)
 
 
 if __name__ == '__main__':
