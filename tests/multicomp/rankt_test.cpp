@@ -77,8 +77,9 @@ TEST(Rankt, TiedPair) {
   ASSERT_EQ(lines.size(), 9u);
   EXPECT_EQ(lines[4], "       TR( 1, 2 )=      -1.000");  // W = 1 + 3 (2.5 rounded up)
   EXPECT_EQ(lines[6], con::sjis(" 　帰無仮説は棄却されない."));
-  // P = 1.96 sqrt(5/3) = 2.53 > M/2 = 2: KK < 0, the interval spans all four
-  // differences -2, -1, -1, 0.
+  // P = 1.96 sqrt(5/3) = 2.53 > M/2 = 2: M/2 - P = -0.53 truncates to KK = 0,
+  // so L = 1, U = 4 and the interval spans all four differences -2, -1, -1, 0.
+  // (A KK below zero, clamped to L = 1 and U = M, is in the ten-groups golden.)
   EXPECT_EQ(lines[8], con::sjis("       同時信頼区間は  [     -2.0000 ,       0.0000)"));
 }
 
