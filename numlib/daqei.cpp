@@ -1,4 +1,4 @@
-// Double-exponential quadrature over (-inf, inf) (Takahasi-Mori): level 0 at
+// Double-exponential quadrature over (-inf, inf): level 0 at
 // eleven node pairs with tail truncation against a running maximum, then up to
 // five halvings tested for convergence, stalling and the rounding level, with
 // tolerances raised to an accuracy exponent p and the error estimate to 1/p.
