@@ -48,7 +48,8 @@ struct Io {
   bool flush_before_read = false;  // true when standard output is a terminal
 };
 
-// One item of a free-form output statement.
+// One item of a free-form output statement. A text item refers to the bytes it
+// is given, so items are built inside the write() call that prints them.
 class Item {
  public:
   enum Kind { kText, kInt, kSingle, kDouble };
