@@ -18,9 +18,12 @@ constexpr int kTerms = 24;  // room for terms j = 1..24 a row
 
 }  // namespace
 
-double fprod1_(const int32_t& n) {
+namespace {
+
+// first * (first + 2) * ... with n factors, in double, unrounded.
+double step_product(int32_t n, double first) {
   double product = 1.0;
-  double factor = 1.0;
+  double factor = first;
   for (int32_t i = 1; i <= n; ++i) {
     product = product * factor;
     factor = factor + 2.0;
@@ -28,15 +31,11 @@ double fprod1_(const int32_t& n) {
   return product;
 }
 
-double fprod2_(const int32_t& n) {
-  double product = 1.0;
-  double factor = 2.0;
-  for (int32_t i = 1; i <= n; ++i) {
-    product = product * factor;
-    factor = factor + 2.0;
-  }
-  return product;
-}
+}  // namespace
+
+double fprod1_(const int32_t& n) { return step_product(n, 1.0); }
+
+double fprod2_(const int32_t& n) { return step_product(n, 2.0); }
 
 double chi2_power(float x, int32_t j) {
   if (j <= 0) return 1.0;
