@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+#include "support/floats.h"
+
 namespace {
 
 using Groups = std::vector<std::vector<float>>;
@@ -69,6 +71,40 @@ TEST(AnovafStatis, OddGroupSquaresAddedToStoredSums) {
   EXPECT_EQ(st->st, 0.5f);
   EXPECT_EQ(st->fstat, 0.0f);
   EXPECT_EQ(st->pvalue, 1.0f);
+}
+
+TEST(AnovafStatis, DecimalDataBitForBit) {
+  // Expected bits from a separate model of the stores: SW and ST in single
+  // after each group's even part, an odd group's last squares added to the
+  // stored values; the F divisor SW / (NT - K) kept in double (rounded to
+  // single it gives one unit more in the last place of F for both sets).
+  // Summing an odd group's last squares into the unrounded pair instead gives
+  // ST = 3695.05054 for the three groups.
+  struct Case {
+    const char* name;
+    Groups groups;
+    uint32_t sw, st, fstat;
+  };
+  const Case cases[] = {
+      {"sizes 10 11 9",
+       {{36.19f, 37.08f, 47.91f, 44.48f, 53.52f, 37.45f, 66.08f, 50.61f, 58.74f, 63.59f},
+        {25.48f, 45.78f, 56.39f, 42.44f, 63.90f, 49.85f, 53.64f, 50.93f, 39.20f, 69.96f, 50.64f},
+        {30.38f, 53.68f, 32.57f, 67.90f, 39.97f, 51.78f, 48.22f, 55.87f, 43.39f}},
+       0x456434FCu,   // 3651.3115234375
+       0x4566F0D0u,   // 3695.05078125
+       0x3E259934u},  // 0.16172
+      {"sizes 2 3",
+       {{2.9f, 3.8f}, {9.6f, 8.7f, 9.3f}},
+       0x3F53333Au,   // 0.82500
+       0x42279169u,   // 41.89200
+       0x431555A0u},  // 149.33447
+  };
+  for (const Case& tc : cases) {
+    auto st = make(tc.groups);
+    EXPECT_EQ(testsupport::bits(st->sw), tc.sw) << tc.name;
+    EXPECT_EQ(testsupport::bits(st->st), tc.st) << tc.name;
+    EXPECT_EQ(testsupport::bits(st->fstat), tc.fstat) << tc.name;
+  }
 }
 
 TEST(AnovafStatis, DegenerateDataKeepIeeeResults) {
