@@ -460,6 +460,9 @@ def cases():
                                    value_lines=['1234567.5 -0.000004 1 2 3 4 5\n6 7 8 9 10',
                                                 '11 12 13 14 15.125', '0.5,-2'],
                                    report_out=log)
+    out['grand-mean-decimal'] = full_case('grand-mean-decimal',
+                                          [[17.3, 7.8, 1.5], [18.8, 1.2, 8.9, 2.0]], '0.05',
+                                          report_out=log)
     out['k-zero'] = k_zero_case()
     out['refuse-k-11'] = partial_case('11\n1 1 1 1 1 1 1 1 1 1 1\n', 11, [], [], 'k', 8)
     out['refuse-size-101'] = partial_case('2\n5 101\n', 2, [5, 101], [], 'sizes', 8)
