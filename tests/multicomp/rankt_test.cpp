@@ -83,6 +83,28 @@ TEST(Rankt, TiedPair) {
   EXPECT_EQ(lines[8], con::sjis("       同時信頼区間は  [     -2.0000 ,       0.0000)"));
 }
 
+// Sizes 50 and 11 at the level whose percent point is 3.583 (the two-sided
+// normal point 3.58262): P = 53.307285 * 3.583 = 191.0000033, and M/2 - P =
+// 83.9999967 rounds to 84 in single, so KK = 84, L = 85, U = 466. KK taken
+// from the double (83) would give [-12.9000, 10.4000). Sorted differences
+// from a separate model.
+TEST(Rankt, IntervalIndexRoundedToSingle) {
+  const std::string in =
+      "2\n50 11\n"
+      "0 7.3 14.6 21.9 4.2 11.5 18.8 1.1 8.4 15.7 23 5.3 12.6 19.9 2.2 9.5 16.8 24.1 6.4 13.7 "
+      "21 3.3 10.6 17.9 0.2 7.5 14.8 22.1 4.4 11.7 19 1.3 8.6 15.9 23.2 5.5 12.8 20.1 2.4 9.7 "
+      "17 24.3 6.6 13.9 21.2 3.5 10.8 18.1 0.4 7.7\n"
+      "1.1 3.5 5.9 8.3 10.7 13.1 15.5 17.9 20.3 22.7 25.1\n"
+      "0.000340168\n";
+  int status = -1;
+  auto lines = report_lines(run(in, &status));
+  EXPECT_EQ(status, 0);
+  ASSERT_EQ(lines.size(), 9u);
+  EXPECT_EQ(lines[0], con::sjis("    漸近分布の上側   0.0 パーセント点；  3.583"));
+  EXPECT_EQ(lines[5], con::sjis("       (有意点)=        191.000"));
+  EXPECT_EQ(lines[8], con::sjis("       同時信頼区間は  [    -12.8000 ,      10.3000)"));
+}
+
 // A level of 1: the percent point is 0, so KK = M/2 and L > U (printed as
 // they fall, both within the differences).
 TEST(Rankt, LevelOne) {
