@@ -359,6 +359,13 @@ def main():
     g5 = ' '.join('%.2f' % (3.5 + ((i * 11) % 37) / 8.0) for i in range(30))
     full_case('chi-square-three-groups', '0.10', [g4, g5, g3])
 
+    # (b3) four groups of 30 to 32 (nu = 3, the odd series with one term).
+    g6 = ' '.join('%.2f' % (4.0 + ((i * 13) % 31) / 7.0) for i in range(30))
+    g7 = ' '.join('%.2f' % (4.6 + ((i * 17) % 29) / 7.0) for i in range(31))
+    g8 = ' '.join('%.2f' % (3.9 + ((i * 11) % 37) / 7.0) for i in range(32))
+    g9 = ' '.join('%.2f' % (5.5 + ((i * 7) % 23) / 7.0) for i in range(30))
+    full_case('chi-square-four-groups', '0.05', [g6, g7, g8, g9])
+
     # (c) ties: pooled 5 5 7 | 7 9 | 5 9 12.5 get shared mid-ranks.
     full_case('ties-mid-ranks', '0.05', ['5 5 7', '7 9', '5 9 12.5'])
 
