@@ -2,7 +2,9 @@
 // Each pass scans for the smallest value with a strict comparison and makes
 // one exchange, only when a smaller value than the first was found; equal
 // values are never exchanged and the sort is not stable. A comparison with a
-// NaN is false, so every NaN keeps its position. (N-1)N/2 comparisons.
+// NaN is false, so every NaN keeps its position. Quadratic only when the
+// vector holds a NaN or zeros of both signs; otherwise O(N log N) with the
+// same result, bit for bit (see order.cpp).
 #ifndef COMMON_ORDER_H
 #define COMMON_ORDER_H
 
