@@ -1,9 +1,11 @@
 // Text of numbers for free-form statements and fixed-layout fields. Digits
 // come from glibc's %e / %f conversions, which round the exact binary value
-// half to even.
+// half to even, or, for the usual Fw.d field, from integer arithmetic on that
+// exact value with the same rounding (the echoes and tables write thousands).
 #include "console/format.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -19,11 +21,61 @@ std::string special_text(double x) {
 }
 
 std::string printf_double(const char* fmt, int prec, double x) {
-  int n = std::snprintf(nullptr, 0, fmt, prec, x);
+  char buf[512];
+  int n = std::snprintf(buf, sizeof buf, fmt, prec, x);
+  if (n >= 0 && static_cast<size_t>(n) < sizeof buf) return std::string(buf, static_cast<size_t>(n));
   std::string s(static_cast<size_t>(n) + 1, '\0');
   std::snprintf(&s[0], s.size(), fmt, prec, x);
   s.resize(static_cast<size_t>(n));
   return s;
+}
+
+constexpr uint64_t kPowers10[10] = {1,         10,         100,         1000,        10000,
+                                    100000,    1000000,    10000000,    100000000,   1000000000};
+
+// |x| * 10^d rounded to the nearest whole number, half to even, for a finite
+// |x| < 2^30 and 0 <= d <= 9. |x| = m / 2^s exactly, with m < 2^53 a whole
+// number and s >= 23; m * 10^d < 2^83 is exact in 128 bits, and the remainder
+// of the division by 2^s decides the rounding.
+uint64_t scaled_round_half_even(double x, int d) {
+  int e = 0;
+  const double frac = std::frexp(std::fabs(x), &e);  // |x| = frac * 2^e, 0.5 <= frac < 1
+  const uint64_t m = static_cast<uint64_t>(std::ldexp(frac, 53));
+  const int s = 53 - e;
+  if (s >= 128) return 0;  // below 2^-75: far under half a unit of the last place
+  const unsigned __int128 p = static_cast<unsigned __int128>(m) * kPowers10[d];
+  unsigned __int128 q = p >> s;
+  const unsigned __int128 r = p - (q << s);
+  const unsigned __int128 half = static_cast<unsigned __int128>(1) << (s - 1);
+  if (r > half || (r == half && (q & 1u) != 0)) ++q;
+  return static_cast<uint64_t>(q);
+}
+
+// The text of "%.*f" for a finite x, except that a result of all zeros has no
+// minus sign.
+std::string fixed_text(double x, int d) {
+  if (!(d >= 0 && d <= 9 && std::fabs(x) < 1073741824.0)) {
+    std::string s = printf_double("%.*f", d, x);
+    if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
+    return s;
+  }
+  const uint64_t n = scaled_round_half_even(x, d);
+  char buf[32];
+  char* end = buf + sizeof buf;
+  char* p = end;
+  uint64_t whole = n / kPowers10[d];
+  uint64_t part = n % kPowers10[d];
+  for (int k = 0; k < d; ++k) {
+    *--p = static_cast<char>('0' + part % 10);
+    part /= 10;
+  }
+  if (d > 0) *--p = '.';
+  do {
+    *--p = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+  } while (whole != 0);
+  if (n != 0 && std::signbit(x)) *--p = '-';
+  return std::string(p, static_cast<size_t>(end - p));
 }
 
 // Free-form real with `digits` significant digits: fixed notation for
@@ -69,8 +121,7 @@ std::string field_f(double x, int w, int d) {
     if (static_cast<int>(special.size()) > w) return std::string(static_cast<size_t>(w), '*');
     return special + std::string(static_cast<size_t>(w) - special.size(), ' ');
   }
-  std::string s = printf_double("%.*f", d, x);
-  if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
+  std::string s = fixed_text(x, d);
   if (static_cast<int>(s.size()) > w) return std::string(static_cast<size_t>(w), '*');
   return std::string(static_cast<size_t>(w) - s.size(), ' ') + s;
 }

@@ -5,7 +5,11 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "support/floats.h"
 
@@ -94,6 +98,54 @@ TEST(FixedField, IntegerTextAndBlanks) {
   con::Record r;
   r.x(2).f(1.0, 11, 5).text("x").i(3, 2).a("z", 2);
   EXPECT_EQ(r.str(), "      1.00000x 3 z");
+}
+
+// Fw.d straight from glibc's "%.*f": the minus of an all-zero result dropped,
+// asterisks when too wide, blanks on the left.
+std::string printf_field(double x, int w, int d) {
+  char buf[512];
+  std::snprintf(buf, sizeof buf, "%.*f", d, x);
+  std::string s = buf;
+  if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
+  if (static_cast<int>(s.size()) > w) return std::string(static_cast<size_t>(w), '*');
+  return std::string(static_cast<size_t>(w) - s.size(), ' ') + s;
+}
+
+// The digits are made without printf for most values; they must be printf's,
+// halves to even included: widened singles of every size, dyadic values that
+// sit exactly halfway at some decimal, and values around the fast range's edge.
+TEST(FixedField, FwdMatchesPrintfOnManyValues) {
+  std::mt19937_64 rng(20240612u);
+  std::vector<double> xs = {0.0, -0.0, 1073741823.75, -1073741823.75, 1073741824.0,
+                            999999999.5, 0.5, 1.5, 2.5, -0.5, 0.0005, -0.0005, 5e-10,
+                            from_bits(1u), 1e-300, 4.9e-324};
+  for (int k = 0; k < 100000; ++k) {
+    const int kind = k % 4;
+    double x;
+    if (kind == 0) {  // any finite single
+      uint32_t b;
+      do {
+        b = static_cast<uint32_t>(rng());
+      } while ((b & 0x7F800000u) == 0x7F800000u);
+      x = static_cast<double>(from_bits(b));
+    } else if (kind == 1) {  // singles of ordinary size
+      x = static_cast<double>(static_cast<float>(std::ldexp(
+          static_cast<double>(static_cast<int64_t>(rng() % 2000001) - 1000000), -static_cast<int>(rng() % 40))));
+    } else if (kind == 2) {  // few binary places: many exact halves
+      x = std::ldexp(static_cast<double>(static_cast<int64_t>(rng() % 200001) - 100000),
+                     -static_cast<int>(rng() % 16));
+    } else {  // doubles up to 2^31
+      x = std::ldexp(static_cast<double>(rng() >> 11), -static_cast<int>(rng() % 70) + 31 - 53);
+      if (rng() & 1u) x = -x;
+    }
+    xs.push_back(x);
+  }
+  for (double x : xs) {
+    for (int d = 0; d <= 9; ++d) {
+      ASSERT_EQ(con::field_f(x, 20, d), printf_field(x, 20, d)) << x << " d " << d;
+    }
+    ASSERT_EQ(con::field_f(x, 8, 3), printf_field(x, 8, 3)) << x;
+  }
 }
 
 }  // namespace
