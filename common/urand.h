@@ -23,6 +23,8 @@ class Urand1 {
   // A generator already started, whose next draw steps from state x (tests).
   static Urand1 at_state(uint32_t x);
   float urand1_();
+  // The next m draws into u[0..m-1], as m calls of urand1_ give them.
+  void draws(float* u, int32_t m);
   uint32_t state() const { return x_; }
 
  private:

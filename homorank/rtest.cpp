@@ -26,7 +26,7 @@ void randomize_(State& st, int32_t ntot) {
   int32_t cgt = 0;
   for (int round = 0; round < kRounds; ++round) {
     if (m >= 1) {
-      for (int32_t t = 0; t < m; ++t) st.u[t] = st.gen.urand1_();
+      st.gen.draws(st.u, m);
       common::permut_(st.rmid, ntot, st.u, m);
     }
     float t = 0.0f;

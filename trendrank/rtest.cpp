@@ -76,7 +76,7 @@ void randomize(State& st) {
   int32_t cge2 = 0;
   int32_t cgt2 = 0;
   for (int rep = 0; rep < kRepeats; ++rep) {
-    for (int32_t t = 0; t < m; ++t) st.u[t] = st.gen1.urand1_();
+    st.gen1.draws(st.u, m);
     common::permut_(st.rmid, ntot, st.u, m);
     float s1 = 0.0f;
     float s2 = 0.0f;

@@ -98,4 +98,28 @@ TEST(Permut, RefusesMoreStepsThanPositions) {
   EXPECT_EQ(r, (std::vector<float>{1, 2}));
 }
 
+// Draws in bulk (four states a step) against one draw at a time: the same
+// values and the same final state, for every remainder of the count, from a
+// fresh generator and from states near the top of the range.
+TEST(Urand, BulkDrawsMatchSingleDraws) {
+  const uint32_t starts[] = {0u, 1u, 1077u, 2147483647u, 2147483583u, 123456789u};
+  for (uint32_t start : starts) {
+    for (int32_t m = 0; m <= 13; ++m) {
+      common::Urand1 one = common::Urand1::at_state(start);
+      common::Urand1 bulk = common::Urand1::at_state(start);
+      std::vector<float> u(static_cast<size_t>(m) + 1, -1.0f);
+      bulk.draws(u.data(), m);
+      for (int32_t t = 0; t < m; ++t) EXPECT_EQ(u[t], one.urand1_()) << start << " " << t;
+      EXPECT_EQ(u[m], -1.0f);
+      EXPECT_EQ(bulk.state(), one.state()) << start << " " << m;
+    }
+  }
+  common::Urand1 fresh_one;
+  common::Urand1 fresh_bulk;
+  std::vector<float> u(1001);
+  fresh_bulk.draws(u.data(), 1001);
+  for (float v : u) ASSERT_EQ(v, fresh_one.urand1_());
+  EXPECT_EQ(fresh_bulk.state(), fresh_one.state());
+}
+
 }  // namespace
