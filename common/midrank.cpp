@@ -24,4 +24,20 @@ void rank_first_(const float* p, float* r, int32_t m, int32_t n) {
 
 void rank_(const float* p, float* r, int32_t n) { rank_first_(p, r, n, n); }
 
+double rank_sum(const float* r, int32_t n) {
+  double s0 = 0.0;
+  double s1 = 0.0;
+  double s2 = 0.0;
+  double s3 = 0.0;
+  int32_t a = 0;
+  for (; a + 4 <= n; a += 4) {
+    s0 += static_cast<double>(r[a]);
+    s1 += static_cast<double>(r[a + 1]);
+    s2 += static_cast<double>(r[a + 2]);
+    s3 += static_cast<double>(r[a + 3]);
+  }
+  for (; a < n; ++a) s0 += static_cast<double>(r[a]);
+  return (s0 + s1) + (s2 + s3);
+}
+
 }  // namespace common

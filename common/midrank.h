@@ -17,6 +17,13 @@ void rank_(const float* p, float* r, int32_t n);
 // m is clamped to 0..n.
 void rank_first_(const float* p, float* r, int32_t m, int32_t n);
 
+// The sum of r[0..n-1] in double, for mid-ranks (or any values that are
+// multiples of 1/2 below 2^24, n below 2^24): every partial sum is then a
+// multiple of 1/2 below 2^48, held exactly, so the result is the same in any
+// order of addition. Four running sums keep the additions from waiting on
+// one another. n <= 0 gives 0.
+double rank_sum(const float* r, int32_t n);
+
 }  // namespace common
 
 #endif  // COMMON_MIDRANK_H

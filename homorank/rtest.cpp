@@ -93,8 +93,7 @@ void trnst_(State& st, const float* r, int32_t n, float& tr) {
     const int32_t ni = g.nsize[i];
     st.rbar[i] = 0.0f;
     if (ni > 0) {
-      double sum = 0.0;
-      for (int32_t a = 0; a < ni; ++a) sum += static_cast<double>(r[pos + a]);
+      const double sum = common::rank_sum(r + pos, ni);  // exact: the order does not matter
       pos += ni;
       st.rbar[i] = static_cast<float>(sum);
     }

@@ -3,6 +3,7 @@
 // and sdev = sum N(i)(rbar - fit)^2 with c = (N+1)/2, carried in double and
 // stored once in single. rtstat_ multiplies both by (N-1) / sum (R - c)^2;
 // with all ranks tied that divisor is 0 and the results are NaN.
+#include "common/midrank.h"
 #include "state.h"
 
 namespace trendrank {
@@ -14,8 +15,7 @@ void trnst_(State& st, const float* r, int32_t n, float& s1, float& s2) {
   int32_t pos = 0;
   for (int32_t i = 0; i < k; ++i) {
     const int32_t ni = st.grp.count(i);
-    double sum = 0.0;
-    for (int32_t j = 0; j < ni; ++j) sum += static_cast<double>(r[pos + j]);
+    const double sum = common::rank_sum(r + pos, ni);  // exact: the order does not matter
     pos += ni;
     st.rbar[i] = static_cast<float>(sum / static_cast<double>(st.grp.nsize[i]));
   }
