@@ -2,7 +2,8 @@
 // Odd nu: 2Q(sqrt x) + 2 phi(sqrt x) sum x^(j-1/2)/(1*3*...*(2j-1));
 // even nu: exp(-x/2) sum (x/2)^j/j!. Every term is rounded to single before it
 // is doubled and added to a double sum; powers by repeated single squaring.
-// x < 0 or NaN gives NaN (odd) or the even series as it stands; see chi2p.h.
+// x = 0 gives 1; x < 0 or NaN gives NaN (odd) or the even series as it stands;
+// see chi2p.h.
 #include "common/chi2p.h"
 
 #include <cmath>
@@ -60,6 +61,12 @@ void chi2p_(const int32_t& nu, const float& x, float& p) {
   // sign does not depend on how the negation in exp(-x/2) is compiled.
   if (nu > kChi2MaxDf || std::isnan(x)) {
     p = static_cast<float>(invalid_nan());
+    return;
+  }
+  // The whole mass lies above 0. The odd series cannot say so: its common
+  // factor exp(0)/sqrt(0) is infinite and every power of x is 0.
+  if (x == 0.0f) {
+    p = 1.0f;
     return;
   }
   // Row 0 serves odd nu, row 1 even nu; column 0 the common factor, columns

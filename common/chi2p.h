@@ -12,10 +12,11 @@ namespace common {
 // The series holds at most 24 terms, so nu may be at most 50.
 constexpr int32_t kChi2MaxDf = 50;
 
-// Sets p = Pr(chi2_nu > x). nu <= 0 takes the even series with no terms
-// (p = exp(-x/2)); x = 0 with odd nu >= 3 gives NaN (an infinite common
-// factor times zero powers). A NaN x, and nu above 50 (no room for its
-// terms), give the NaN of an invalid operation (sign bit set).
+// Sets p = Pr(chi2_nu > x). x = 0 (either sign) gives 1 for every nu up to
+// 50 (the odd series would multiply an infinite common factor by zero
+// powers). nu <= 0 takes the even series with no terms (p = exp(-x/2)). A NaN
+// x, and nu above 50 (no room for its terms), give the NaN of an invalid
+// operation (sign bit set).
 void chi2p_(const int32_t& nu, const float& x, float& p);
 
 // 1*3*5*...*(2n-1) in double, unrounded; 1 for n <= 0.
