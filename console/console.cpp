@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cfenv>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -96,10 +97,13 @@ class Reader {
     return "line " + std::to_string(lineno_) + ", column " + std::to_string(col + 1);
   }
 
+  // Counted every time; the text is built only for the warnings printed, so a
+  // long run of bad characters costs no more than the same run of digits.
   void bad_char(size_t col) {
-    c_.message(kMsgBadCharacter, kWarning,
-               where(col) + ": " + describe(line_[col]) +
-                   " cannot belong to the number being read; it is read as the digit 0");
+    if (!c_.count_message(kMsgBadCharacter, kWarning)) return;
+    c_.print_message(kMsgBadCharacter, kWarning,
+                     where(col) + ": " + describe(line_[col]) +
+                         " cannot belong to the number being read; it is read as the digit 0");
   }
 
   // One item line_[b, e): a value, r*v, or r* (r null items). Fills at most
@@ -178,26 +182,39 @@ template <>
 float Reader::value<float>(size_t b, size_t e) {
   std::string t;
   bool point = false, exponent = false, mant_digit = false, exp_digit = false;
+  // Leading zeros of the integer part and of the exponent change no value, so
+  // a run of them is kept as one zero: a long run of bad characters (each read
+  // as 0) costs no memory.
+  bool part_empty = true;  // no digit yet in the integer part, or in the exponent
+  bool lone_zero = false;  // that part holds exactly one digit, a 0
+  auto digit = [&](char d) {
+    (exponent ? exp_digit : mant_digit) = true;
+    if (d == '0' && lone_zero) return;
+    t += d;
+    lone_zero = d == '0' && part_empty && (exponent || !point);
+    part_empty = false;
+  };
   size_t k = b;
   if (line_[k] == '+' || line_[k] == '-') t += line_[k++];
   for (; k < e; ++k) {
     char ch = line_[k];
     bool sign_ok = exponent && !exp_digit && (t.back() == 'e');
     if (is_digit(ch)) {
-      t += ch;
-      (exponent ? exp_digit : mant_digit) = true;
+      digit(ch);
     } else if (ch == '.' && !point && !exponent) {
       t += ch;
       point = true;
+      lone_zero = false;
     } else if ((ch == 'e' || ch == 'E' || ch == 'd' || ch == 'D') && !exponent && mant_digit) {
       t += 'e';
       exponent = true;
+      part_empty = true;
+      lone_zero = false;
     } else if ((ch == '+' || ch == '-') && sign_ok) {
       t += ch;
     } else {
       bad_char(k);
-      t += '0';
-      (exponent ? exp_digit : mant_digit) = true;
+      digit('0');
     }
   }
   if (!mant_digit) {
@@ -246,6 +263,11 @@ void Console::write(std::initializer_list<Item> items) {
 void Console::put_line(std::string_view bytes) {
   io_.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   io_.out.write("\r\n", 2);
+  if (io_.out.fail() && !output_lost_) {
+    output_lost_ = true;
+    stop(kMsgFault, kFault,
+         "standard output could not be written, so the report is incomplete; the run stops");
+  }
 }
 
 void Console::read_ints(int32_t* dst, int64_t n) { reader_->read(dst, n); }
@@ -257,6 +279,10 @@ void Console::flush_prompt() {
 }
 
 void Console::message(MessageId id, Severity severity, std::string_view text) {
+  if (count_message(id, severity)) print_message(id, severity, text);
+}
+
+bool Console::count_message(MessageId id, Severity severity) {
   if (severity > highest_) highest_ = severity;
   int slot = 0;
   while (slot < ncounts_ && counts_[slot].id != id) ++slot;
@@ -267,9 +293,13 @@ void Console::message(MessageId id, Severity severity, std::string_view text) {
     ++counts_[slot].count;
   }
   if (severity == kWarning) {
-    if (warnings_printed_ >= kWarningsShown) return;
+    if (warnings_printed_ >= kWarningsShown) return false;
     ++warnings_printed_;
   }
+  return true;
+}
+
+void Console::print_message(MessageId id, Severity severity, std::string_view text) {
   const char* kind = severity == kWarning ? "warning" : severity == kFault ? "fault" : "error";
   std::string line = std::string(kind) + " " + std::to_string(id) + " (severity " +
                      std::to_string(severity) + "): ";
@@ -291,6 +321,10 @@ void Console::stop(MessageId id, Severity severity, std::string_view text) {
 
 int Console::finish() {
   io_.out.flush();
+  if (io_.out.fail() && !output_lost_) {
+    output_lost_ = true;
+    message(kMsgFault, kFault, "standard output could not be written, so the report is incomplete");
+  }
   if (ncounts_ > 0) {
     std::string s = "message summary: number, severity, count\r\n";
     for (int k = 0; k < ncounts_; ++k) {
@@ -301,6 +335,8 @@ int Console::finish() {
     io_.err.write(s.data(), static_cast<std::streamsize>(s.size()));
     io_.err.flush();
   }
+  // A message that could not be written is a lost report too.
+  if (io_.err.fail()) highest_ = kFault;
   return highest_;
 }
 
@@ -340,6 +376,7 @@ int run_program(const Io& io, const std::function<void(Console&)>& body) {
 }
 
 int main_stdio(int (*run)(const Io&)) {
+  std::signal(SIGPIPE, SIG_IGN);
   std::ios::sync_with_stdio(false);
   Io io{std::cin, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1};
   return run(io);

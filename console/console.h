@@ -89,6 +89,8 @@ class Console {
 
   // A fixed-layout record (built with con::Record or the field writers of
   // format.h): the bytes as given, then CR LF. An empty string is an empty line.
+  // Once standard output has failed (a full disk, a closed pipe), the run
+  // stops with severity 16.
   void put_line(std::string_view bytes);
 
   // Free-form reads. Each read starts on a fresh input line and goes on to
@@ -110,8 +112,10 @@ class Console {
   // Stops the run with the given severity after a message.
   [[noreturn]] void stop(MessageId id, Severity severity, std::string_view text);
 
-  // Ends the run: writes the message summary (only when a message was issued)
-  // and returns the exit status, the highest severity seen (0 if none).
+  // Ends the run: flushes standard output (a failed write is a fault, reported
+  // on standard error), writes the message summary (only when a message was
+  // issued) and returns the exit status, the highest severity seen (0 if
+  // none), or 16 when standard error could not be written either.
   int finish();
 
   std::ostream& out() { return io_.out; }
@@ -119,6 +123,12 @@ class Console {
  private:
   friend class Reader;
   void flush_prompt();
+  // Counts a message under its number and severity; true when its text is to
+  // be printed (warnings beyond the first few are only counted, so their text
+  // is never built).
+  bool count_message(MessageId id, Severity severity);
+  void print_message(MessageId id, Severity severity, std::string_view text);
+  bool output_lost_ = false;  // the failed write to standard output was reported
   Io io_;
   Reader* reader_;
   int highest_ = 0;
@@ -137,7 +147,8 @@ class Console {
 int run_program(const Io& io, const std::function<void(Console&)>& body);
 
 // For main(): binary-safe standard streams, prompts flushed before reads when
-// standard output is a terminal. Returns the exit status.
+// standard output is a terminal, and SIGPIPE ignored so that writing to a
+// closed pipe fails like any other write (status 16). Returns the exit status.
 int main_stdio(int (*run)(const Io&));
 
 }  // namespace con

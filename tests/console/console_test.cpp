@@ -157,6 +157,31 @@ TEST(Messages, AtMostFiveWarningLinesAllCounted) {
   EXPECT_EQ(lines, 5u);
   EXPECT_NE(r.err.find("1001  4  7\r\n"), std::string::npos);  // summary counts all seven
   EXPECT_NE(r.err.find("line 1, column 2"), std::string::npos);
+  // A token of a million letters for a real: each counted, five printed, read as 0.
+  float x = 1.0f;
+  Outcome bulk = run(std::string(1000000, 'a') + "\n", [&](con::Console& k) { k.read_real(x); });
+  EXPECT_EQ(x, 0.0f);
+  EXPECT_EQ(bulk.status, 4);
+  EXPECT_NE(bulk.err.find("1001  4  1000000\r\n"), std::string::npos);
+  EXPECT_NE(bulk.err.find("line 1, column 5:"), std::string::npos);
+  EXPECT_EQ(bulk.err.find("line 1, column 6:"), std::string::npos);
+}
+
+// A write that fails (a full disk, a closed pipe: here a stream with no
+// buffer) stops the run at that line with status 16, said on standard error.
+TEST(Messages, FailedOutputStopsWithStatus16) {
+  std::istringstream in;
+  std::ostream lost(nullptr);
+  std::ostringstream err;
+  bool after = false;
+  const int status = con::run_program(con::Io{in, lost, err, false}, [&](con::Console& c) {
+    c.write({"report"});
+    after = true;
+  });
+  EXPECT_EQ(status, 16);
+  EXPECT_FALSE(after);
+  EXPECT_NE(err.str().find("standard output could not be written"), std::string::npos);
+  EXPECT_NE(err.str().find("1007  16  1\r\n"), std::string::npos);  // reported once
 }
 
 TEST(Messages, HighBytesAreBadCharactersAndLinesEndWithCrLf) {
