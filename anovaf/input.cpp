@@ -1,8 +1,8 @@
 // input_: anovaf's group-data dialogue with its own texts (its level prompt
 // writes "有為水準" where the report writes "有意水準"; both stay as they are)
-// and the echo of every group five values a line. K above 10 or a size above
-// 100 is refused by the dialogue right after the read that brought it; sizes
-// of 0 and negative sizes are kept (they give NaN and -0 means).
+// and the echo of every group five values a line. K below 1 or above 10, a
+// size above 100 and a level outside [0, 1] are refused by the dialogue right
+// after the read that brought them; a size below 1 after the echo.
 #include "anovaf/anovaf.h"
 #include "common/dialogue.h"
 #include "common/echo.h"
@@ -21,6 +21,9 @@ void input_(con::Console& c, State& st) {
       " 標本目の観測値は ",
   };
   common::group_dialogue(c, kTexts, kMaxSize, common::dout_, st.grp);
+  // A group of no observation has no mean, and a negative size would make the
+  // sums of squares and the common variance negative.
+  common::refuse_small_groups(c, st.grp, 1);
 }
 
 }  // namespace anovaf

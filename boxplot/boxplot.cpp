@@ -6,7 +6,6 @@
 #include "boxplot.h"
 
 #include <memory>
-#include <string>
 
 #include "common/dialogue.h"
 #include "common/groupdata.h"
@@ -72,12 +71,7 @@ int run(const con::Io& io) {
     auto st = std::make_unique<State>();
     common::read_groups_silently(c, kMaxSize, st->grp);
     const int k = st->grp.groups();
-    for (int i = 0; i < k; ++i) {
-      if (st->grp.nsize[i] <= 0) {
-        c.refuse("group " + std::to_string(i + 1) + " has size " +
-                 std::to_string(st->grp.nsize[i]) + "; every group needs at least one observation");
-      }
-    }
+    common::refuse_small_groups(c, st->grp, 1);
     for (int i = 0; i < k; ++i) {
       st->n = st->grp.nsize[i];
       for (int j = 0; j < st->n; ++j) st->x[j] = st->grp.xobs[i][j];

@@ -19,16 +19,7 @@ void input_(con::Console& c, State& st) {
              " is above 9 (10 to that power does not fit 32 bits)");
   }
   common::read_groups_silently(c, kMaxSize, st.grp);
-  for (int i = 0; i < st.grp.groups(); ++i) {
-    const int32_t n = st.grp.nsize[i];
-    if (n < 0) {
-      c.refuse("group " + std::to_string(i + 1) + " has a negative size " + std::to_string(n));
-    }
-    if (n == 1) {
-      c.refuse("group " + std::to_string(i + 1) +
-               " has one observation; a group needs 2 or more (or 0 to skip it)");
-    }
-  }
+  common::refuse_small_groups(c, st.grp, 2, true);
   common::group_means(st.grp, st.xmean);
   st.inp1_ = common::pooled_residuals(st.grp, st.xmean, st.inp2_);
   if (st.inp1_ == 0) {

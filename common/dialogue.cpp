@@ -1,6 +1,7 @@
 // The group-data dialogue, the filters' silent reader, and the grand mean.
 #include "common/dialogue.h"
 
+#include <charconv>
 #include <string>
 
 #include "console/cp932.h"
@@ -8,8 +9,12 @@
 namespace common {
 namespace {
 
-// Refuses a count of groups the storage cannot hold.
+// Refuses a count of groups the storage cannot hold, or no group at all.
 void check_groups(con::Console& c, int32_t k) {
+  if (k < 1) {
+    c.refuse("the number of groups " + std::to_string(k) + " is below 1; at least one group " +
+             "is needed");
+  }
   if (k > kMaxGroups) {
     c.refuse("the number of groups " + std::to_string(k) + " is above the limit of " +
              std::to_string(kMaxGroups));
@@ -34,6 +39,15 @@ void add_to_total(con::Console& c, GroupData& d, int i) {
              " is outside the range of a 32-bit integer");
   }
   d.ntotal = static_cast<int32_t>(t);
+}
+
+// Refuses a level that is not a probability (NaN included); 0 and 1 stand.
+void check_level(con::Console& c, float level) {
+  if (!(level >= 0.0f && level <= 1.0f)) {
+    char text[32];
+    const auto r = std::to_chars(text, text + sizeof text, level);
+    c.refuse("the level " + std::string(text, r.ptr) + " is not a probability between 0 and 1");
+  }
 }
 
 }  // namespace
@@ -61,6 +75,7 @@ void group_dialogue(con::Console& c, const DialogueTexts& t, int max_size, EchoP
   if (t.level != nullptr) {
     c.write({con::sjis(t.level)});
     c.read_real(d.alpha);
+    check_level(c, d.alpha);
   }
   const std::string heading = con::sjis(t.echo_heading);
   for (int i = 0; i < d.groups(); ++i) {
@@ -78,6 +93,17 @@ void read_groups_silently(con::Console& c, int max_size, GroupData& d) {
   for (int i = 0; i < d.groups(); ++i) {
     c.read_reals(d.xobs[i], d.count(i));
     add_to_total(c, d, i);
+  }
+}
+
+void refuse_small_groups(con::Console& c, const GroupData& d, int least, bool zero_skips) {
+  for (int i = 0; i < d.groups(); ++i) {
+    const int32_t n = d.nsize[i];
+    if (n >= least || (zero_skips && n == 0)) continue;
+    c.refuse("group " + std::to_string(i + 1) + " has size " + std::to_string(n) +
+             "; every group needs at least " + std::to_string(least) +
+             (least == 1 ? " observation" : " observations") +
+             (zero_skips ? " (or 0 to skip it)" : ""));
   }
 }
 

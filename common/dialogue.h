@@ -3,8 +3,9 @@
 // per group, the level prompt, and the echo of each group under a heading.
 // Each program gives its own texts (UTF-8; written as code page 932).
 //
-// Values the storage cannot hold are refused right after the read that brought
-// them: K above 10, a size above the program's limit, a total outside 32 bits.
+// Values the storage cannot hold, or no method can use, are refused right after
+// the read that brought them: K below 1 or above 10, a size above the program's
+// limit, a total outside 32 bits, a level outside [0, 1].
 #ifndef COMMON_DIALOGUE_H
 #define COMMON_DIALOGUE_H
 
@@ -37,6 +38,13 @@ void group_dialogue(con::Console& c, const DialogueTexts& texts, int max_size, E
 // Silent reader of the filters: K, the sizes, then each group's observations,
 // nothing printed. Same refusals as the dialogue.
 void read_groups_silently(con::Console& c, int max_size, GroupData& data);
+
+// The one rule for small groups, the same message in every program: refuses
+// the first group with fewer than `least` observations (a size as typed, so
+// also 0 and negative sizes). With zero_skips a size of 0 is let through: the
+// group adds nothing and is passed over.
+void refuse_small_groups(con::Console& c, const GroupData& data, int least,
+                         bool zero_skips = false);
 
 // The grand mean as the trend and homogeneity programs form it: every term
 // X(i,j)/NTOT divided separately; within a group the terms are summed in double

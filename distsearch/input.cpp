@@ -2,7 +2,7 @@
 // program's texts (no level prompt; at most 10 groups of 1000), the echo of
 // every group, then the group means and the pooled residuals. The dialogue
 // refuses what the storage cannot hold right after the read that brought it;
-// sizes of zero or less and groups of one observation are kept.
+// a group of fewer than two observations is refused after the echo.
 #include "common/dialogue.h"
 #include "common/echo.h"
 #include "common/residuals.h"
@@ -24,6 +24,9 @@ void input_(con::Console& c, State& st) {
   texts.level = nullptr;
   texts.echo_heading = " 標本(群)目の観測値は ";
   common::group_dialogue(c, texts, common::kMaxGroupSize, common::dout_, st.grp);
+  // A group of one has the residual 0/0, which leaves every distance 0, and a
+  // group of none or a negative size adds nothing: neither can be measured.
+  common::refuse_small_groups(c, st.grp, 2);
 
   common::group_means(st.grp, st.xmean);
   common::pooled_residuals(st.grp, st.xmean, st.inp2_);

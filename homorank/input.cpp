@@ -3,8 +3,6 @@
 // observations (each term X(i,j)/NTOT divided separately, stored in single
 // once per even part of a group and again after the last term of an odd one).
 // A group size of 0 or below is refused after the echo, before the ranks.
-#include <string>
-
 #include "common/dialogue.h"
 #include "common/echo.h"
 #include "homorank/homorank.h"
@@ -32,13 +30,7 @@ void input_(con::Console& c, State& st) {
 
   // Every group needs an observation: the mean rank divides by the size, and
   // a negative size would shift the blocks of the pooled ranks.
-  for (int i = 0; i < st.grp.groups(); ++i) {
-    if (st.grp.nsize[i] <= 0) {
-      c.refuse("the size " + std::to_string(st.grp.nsize[i]) + " of group " +
-               std::to_string(i + 1) + " is not positive; every group needs at least one " +
-               "observation");
-    }
-  }
+  common::refuse_small_groups(c, st.grp, 1);
 }
 
 }  // namespace homorank

@@ -5,8 +5,8 @@
 #include "multicomp/multicomp.h"
 
 #include <memory>
-#include <string>
 
+#include "common/dialogue.h"
 #include "multicomp/dialogue.h"
 #include "multicomp/rankt.h"
 #include "multicomp/state.h"
@@ -22,15 +22,7 @@ int run(const con::Io& io) {
     input_(c, *st);
     // A pair with an empty or negative group has no ranks, no differences and
     // no interval: refuse such data before the report.
-    if (st->grp.ngroup >= 2) {
-      for (int i = 0; i < st->grp.ngroup; ++i) {
-        if (st->grp.nsize[i] <= 0) {
-          c.refuse("group " + std::to_string(i + 1) + " has size " +
-                   std::to_string(st->grp.nsize[i]) +
-                   "; every group needs at least one observation to be compared");
-        }
-      }
-    }
+    if (st->grp.ngroup >= 2) common::refuse_small_groups(c, st->grp, 1);
     rankt_(c, *st);
   });
 }

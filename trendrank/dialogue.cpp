@@ -5,8 +5,6 @@
 // would make the rearrangement address positions before the pooled sample.
 #include "common/dialogue.h"
 
-#include <string>
-
 #include "common/echo.h"
 #include "state.h"
 
@@ -30,13 +28,7 @@ const common::DialogueTexts kTexts = {
 void input_(con::Console& c, State& st) {
   common::group_dialogue(c, kTexts, kMaxSize, common::dout_, st.grp);
   st.gmean = common::grand_mean(st.grp);
-  for (int i = 0; i < st.grp.groups(); ++i) {
-    if (st.grp.nsize[i] <= 0) {
-      c.refuse("the size " + std::to_string(st.grp.nsize[i]) + " of group " +
-               std::to_string(i + 1) +
-               " is not positive: the trend test needs at least one observation in every group");
-    }
-  }
+  common::refuse_small_groups(c, st.grp, 1);
 }
 
 }  // namespace trendrank

@@ -72,17 +72,21 @@ TEST(AnovafRun, DataBeyondStorageRefused) {
   }
 }
 
-TEST(AnovafRun, ExtremeSizesKeptWithoutFault) {
-  // Negative sizes whose total stays in 32 bits are kept; a total leaving 32
-  // bits is refused after the read of the group that overflows it.
-  Result kept = run("2\n-2147483647 -1\n0.05\n");
-  EXPECT_EQ(kept.status, 0);
+TEST(AnovafRun, ExtremeSizesRefusedWithoutFault) {
+  // Negative sizes whose total stays in 32 bits are refused after the echo;
+  // a total leaving 32 bits is refused after the read of the group that
+  // overflows it, before the level prompt.
+  Result echoed = run("2\n-2147483647 -1\n0.05\n");
+  EXPECT_EQ(echoed.status, 8);
+  EXPECT_NE(echoed.out.find(con::sjis(" 標本目の観測値は ")), std::string::npos);
+  EXPECT_EQ(echoed.out.find(con::sjis("級内変動")), std::string::npos);
   Result refused = run("3\n-2147483647 -1 -1\n0.05\n");
   EXPECT_EQ(refused.status, 8);
-  // The most negative group count reads nothing and reports NaN throughout.
+  EXPECT_EQ(refused.out.find(con::sjis("有為水準")), std::string::npos);
+  // The most negative group count is refused right after its read.
   Result k_min = run("-2147483648\n0.05\n");
-  EXPECT_EQ(k_min.status, 0);
-  EXPECT_TRUE(has_line(k_min.out, "  棄却されなかった. "));
+  EXPECT_EQ(k_min.status, 8);
+  EXPECT_EQ(k_min.out, con::sjis(" 標本の個数(10 以下)を入力して下さい\r\n"));
 }
 
 }  // namespace

@@ -32,11 +32,12 @@ TEST(BoxplotRun, RefusalsComeBeforeAnyRow) {
   }
 }
 
-TEST(BoxplotRun, NoGroupsWriteNothing) {
+TEST(BoxplotRun, NoGroupsAreRefused) {
   for (const char* input : {"0\n", "-5\n", "-2147483648\n"}) {
     const Result r = run(input);
-    EXPECT_EQ(r.status, 0) << input;
+    EXPECT_EQ(r.status, 8) << input;
     EXPECT_TRUE(r.out.empty()) << input;
+    EXPECT_NE(r.err.find("is below 1; at least one group is needed"), std::string::npos) << input;
   }
 }
 

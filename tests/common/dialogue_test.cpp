@@ -96,12 +96,17 @@ TEST(GroupDialogue, RefusesWhatStorageCannotHold) {
   Outcome neg = run("2\n-2000000000 -2000000000\n",
                     [&](con::Console& c) { common::read_groups_silently(c, 100, d); });
   EXPECT_EQ(neg.status, 8);
-  // K <= 0 reads no sizes and no groups.
+  // K <= 0 leaves nothing to analyse: refused right after the count read,
+  // like K = 11, in the dialogue and in the silent reader.
   Outcome none = run("-1\n0.05\n", [&](con::Console& c) {
     common::group_dialogue(c, kTexts, 100, common::dout_, d);
   });
-  EXPECT_EQ(none.status, 0);
+  EXPECT_EQ(none.status, 8);
+  EXPECT_EQ(none.out, k11.out);
   EXPECT_EQ(d.ngroup, -1);
+  Outcome zero = run("0\n", [&](con::Console& c) { common::read_groups_silently(c, 100, d); });
+  EXPECT_EQ(zero.status, 8);
+  EXPECT_EQ(zero.out, "");
 }
 
 TEST(GrandMean, RoundsOncePerEvenGroupAndTwicePerOddGroup) {

@@ -37,9 +37,9 @@ TEST(WholeRun, ExtremeInputEndsWithItsStatus) {
       {"total-outside-32-bits", "2\n-2000000000 -2000000000\n", 8},
       {"huge-count", "99999999999\n", 8},
       {"real-beyond-single", "1\n3\n1e39 1 2\n", 8},
-      {"smallest-count", "-2147483648\n", 0},
-      {"smallest-size", "1\n-2147483648\n", 0},
-      {"size-zero-only", "1\n0\n", 0},
+      {"smallest-count", "-2147483648\n", 8},
+      {"smallest-size", "1\n-2147483648\n", 8},
+      {"size-zero-only", "1\n0\n", 8},
       {"long-repeat", "1\n3\n2147483647*1.5\n", 0},
       {"subnormal-residuals", "1\n2\n1e-45 -1e-45\n", 0},
       {"end-of-input", "3\n2 2 2\n1 2\n", 12},
@@ -49,17 +49,21 @@ TEST(WholeRun, ExtremeInputEndsWithItsStatus) {
   }
 }
 
-TEST(WholeRun, KeptDegenerateDataNameTheNormalLaw) {
-  // No groups, a negative total, a group of one: all distances 0.
-  const char* inputs[] = {"0\n", "1\n-2147483648\n", "1\n1\n3.5\n", "2\n2 2\n1 1\n4 4\n"};
+TEST(WholeRun, DegenerateDataNameTheNormalLawOrAreRefused) {
+  // Residuals all 0: all distances 0, the normal law named.
   // " " + nine ideographic spaces + the 30-byte name of the normal law.
   const std::string normal =
       " \x81\x40\x81\x40\x81\x40\x81\x40\x81\x40\x81\x40\x81\x40\x81\x40\x81\x40"
       "\x90\xB3\x8B\x4B\x95\xAA\x95\x7A                      ";
-  for (const char* in : inputs) {
+  RunResult flat = run_input("2\n2 2\n1 1\n4 4\n");
+  EXPECT_EQ(flat.status, 0);
+  EXPECT_EQ(last_line(flat.out), normal);
+  // No groups, a negative total, a group of one: nothing to measure, refused
+  // before the search (no law is named).
+  for (const char* in : {"0\n", "1\n-2147483648\n", "1\n1\n3.5\n"}) {
     RunResult r = run_input(in);
-    EXPECT_EQ(r.status, 0) << in;
-    EXPECT_EQ(last_line(r.out), normal) << in;
+    EXPECT_EQ(r.status, 8) << in;
+    EXPECT_EQ(r.out.find(" \x81\x40\x81\x40"), std::string::npos) << in;
   }
 }
 

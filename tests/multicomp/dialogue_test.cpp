@@ -86,14 +86,15 @@ TEST(Dialogue, Refusals) {
   EXPECT_EQ(run("11\n").out.substr(run("11\n").out.size() - 2), "\r\n");
 }
 
-// A single group of size 0, and no groups at all, are kept: the heading alone.
+// A single group of size 0 is kept (there is no pair to compare): the heading
+// alone. No group at all is refused right after the count read.
 TEST(Dialogue, FewGroupsKept) {
   Outcome one = run("1\n0\n0.05\n");
   EXPECT_EQ(one.status, 0);
   EXPECT_NE(one.out.find(con::sjis("パーセント点；  0.000\r\n")), std::string::npos);
   Outcome none = run("0\n0.05\n");
-  EXPECT_EQ(none.status, 0);
-  EXPECT_NE(none.out.find(con::sjis("パーセント点；200.000\r\n")), std::string::npos);
+  EXPECT_EQ(none.status, 8);
+  EXPECT_EQ(none.out, con::sjis(" 群の個数(10 以下)を入力して下さい\r\n"));
 }
 
 }  // namespace

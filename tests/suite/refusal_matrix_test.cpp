@@ -1,14 +1,18 @@
 // The refusal matrix: every program fed every class of input outside the data
 // model (group counts, sizes, totals, cut-off input, bad characters, numbers
-// beyond their type, a huge repeat count). Each row holds the input, the exit
+// beyond their type, a huge repeat count), and the classes that concern some
+// programs only (the level of the four tests, anovaf's overflowing sums, the
+// chi-square tail at 0, a standard output that takes no byte). Each row holds the input, the exit
 // status and the standard output up to the stop, or the defined result: the
 // whole output, or its beginning and key lines in order.
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <fstream>
 #include <initializer_list>
 #include <ostream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -40,12 +44,6 @@ size_t bytes(const std::string& u8) { return con::sjis(u8).size(); }
 std::string rj(size_t w, const std::string& u8) {
   size_t n = bytes(u8);
   return n >= w ? u8 : std::string(w - n, ' ') + u8;
-}
-
-// Inf and NaN stand at the left of their field.
-std::string lj(size_t w, const std::string& u8) {
-  size_t n = bytes(u8);
-  return n >= w ? u8 : u8 + std::string(w - n, ' ');
 }
 
 std::string num(long v) { return std::to_string(v); }
@@ -158,23 +156,6 @@ Lines through_level(const Talk& t, const std::vector<long>& sizes) {
 // Level lines shared by the rank tests' decisions (level 0.05: 5.00000 percent).
 const std::string kLevelLine = "  有意水準 " + rj(10, "5.00000") + " パ－セントで, ";
 
-const std::string kNineIdeographicSpaces = "　　　　　　　　　";
-
-// distsearch from the residual heading to the name of the closest law, when
-// every distance is 0 (the normal law is named).
-Lines search_tail(const Lines& residual_rows) {
-  Lines l = Lines{" ", "  調整観測値は "} + residual_rows +
-            Lines{" ", " ", " " + std::string(43, '-'), " 分布探索", " "};
-  for (const char* label :
-       {"正規分布との距離は", "混合正規分布との距離は", "ロジスティック分布との距離は",
-        "両側指数分布との距離は", "大きな異常値混合分布との距離は",
-        "小さな異常値混合分布との距離は", "指数分布との距離は"}) {
-    l.push_back("  " + rj(30, label) + rj(10, "0.00000"));
-  }
-  return l + Lines{" ", " 　データが最も近い分布は",
-                   " " + kNineIdeographicSpaces + "正規分布" + std::string(22, ' ')};
-}
-
 // ---------------------------------------------------------------------------
 // The table.
 
@@ -214,6 +195,23 @@ const char* const kClasses[] = {
     "repeat_2000000000",
 };
 
+// Classes that concern some programs only, with the programs they concern.
+struct SomeClass {
+  const char* cls;
+  std::vector<std::string> programs;
+};
+const std::vector<std::string> kFourTests = {"trendrank", "homorank", "multicomp", "anovaf"};
+const SomeClass kSomeClasses[] = {
+    {"level_5", kFourTests},
+    {"level_1_5", kFourTests},
+    {"level_minus_0_05", kFourTests},
+    {"level_0", kFourTests},
+    {"level_1", kFourTests},
+    {"sums_overflow", {"anovaf"}},
+    {"chi_square_zero_k4", {"homorank"}},
+    {"chi_square_zero_k6", {"homorank"}},
+};
+
 // A line of n repetitions of a size and one last size.
 std::string sizes_text(int n, int size, int last) {
   std::string s;
@@ -224,7 +222,11 @@ std::string sizes_text(int n, int size, int last) {
 // Classes whose stop or prefix is the same for every interactive program.
 void add_interactive_common(std::vector<Case>& m, const std::string& p, Run run, const Talk& t,
                             int limit) {
+  const std::string level_in = t.level.empty() ? "" : "0.05\n";
   m.push_back({p, "k_eleven", run, "11\n", 8, upto_count(t)});
+  // No group leaves nothing to analyse: refused at the same point as K = 11.
+  m.push_back({p, "k_zero", run, "0\n" + level_in, 8, upto_count(t)});
+  m.push_back({p, "k_minus_one", run, "-1\n" + level_in, 8, upto_count(t)});
   // The 20-digit count does not fit 32 bits: refused at the read.
   m.push_back({p, "twenty_digits", run, "12345678901234567890\n", 8, upto_count(t)});
   m.push_back({p, "empty_input", run, "", 12, upto_count(t)});
@@ -250,7 +252,6 @@ void add_interactive_common(std::vector<Case>& m, const std::string& p, Run run,
                upto_count(t) + Lines{sizes_line(t, 2), obs_line(t, 1, 2), kMore}});
 
   // "1x" reads as 10 with a warning (status 4) and the run goes on.
-  const std::string level_in = t.level.empty() ? "" : "0.05\n";
   Lines bad = through_level(t, {2, 3}) + Lines{echo_line(t, 1)};
   if (t.ten_a_line) {
     bad = bad + Lines{echo_row(t, {"10.00", "2.00"}), echo_line(t, 2),
@@ -302,80 +303,6 @@ Lines one_and_two(const Talk& t, const char* a, const char* b, const char* c) {
          Lines{echo_line(t, 1), echo_row(t, {a}), echo_line(t, 2), echo_row(t, {b, c})};
 }
 
-// The trend report when there is no group: strend = sdev = 0, the normalised
-// statistics 0·(N−1)/0 are the NaN of an invalid operation, the simulation of
-// the limiting distribution (taken when no group is below 30) counts nothing,
-// so both P values are 0 and both hypotheses are rejected; the overall
-// locations are 0 (an empty median gives 0 before any call; no observation
-// enters the grand mean), and no group line is written.
-Lines trend_report_no_groups() {
-  const std::string overall = rj(20, " 全平均は,") + "  " + rj(10, "0.00000");
-  return {" ",
-          "  " + std::string(34, '*') + " ",
-          "  平均パラメ－タに傾向性がある場合の ",
-          "   順位に基づくノンパラメトリック法  ",
-          "  " + std::string(34, '*') + " ",
-          "  帰無仮説が一様性で対立仮説が傾向性の ",
-          "",
-          " 検定統計量の値は " + rj(10, "0.00000") + " です ",
-          "",
-          " 正規化検定統計量は" + lj(10, "-NaN") + " です",
-          "",
-          " P 値は " + rj(8, "0.00000") + " です.",
-          "",
-          kLevelLine,
-          "  一様性の帰無仮説は棄却された. ",
-          " ",
-          "  帰無仮説が一様性で対立仮説が『傾向性がない』の ",
-          "",
-          " 検定統計量の値は " + rj(10, "0.00000") + " です ",
-          "",
-          " 正規化検定統計量は" + lj(10, "-NaN") + " です",
-          "",
-          " P 値は " + rj(8, "0.00000") + " です.",
-          "",
-          kLevelLine,
-          "  帰無仮説は棄却され『傾向性がない』が受容された. ",
-          " ",
-          "  分布が対称のとき ",
-          " ",
-          overall,
-          " ",
-          "  分布の対称性が仮定できないとき ",
-          " ",
-          overall};
-}
-
-// The homogeneity test when there is no group: the ranks heading with no rank,
-// TR 0 (free-form zero), H = 0·(−1)/0 the NaN of an invalid operation, the
-// chi-square branch (no group below 30) with nu <= −1 passes that NaN on to
-// both P values, which print in the two-value form; not rejected; no group
-// line, the overall locations 0.
-Lines homo_report_no_groups() {
-  const std::string overall = rj(19, " 全平均は,") + "  " + rj(12, "0.000");
-  return {" ",
-          " 順位",
-          " TRの値は　0.000000000e+00",
-          " ",
-          " ",
-          "  " + std::string(41, '-') + " ",
-          "  一様性のノンパラメトリック検定と順位推定 ",
-          " ",
-          " 　検定統計量の値は " + rj(10, "0.000") + " です",
-          " 　正規化検定統計量は" + lj(10, "-NaN") + " です",
-          "",
-          " 　ｐ値は " + lj(8, "-NaN") + " から" + lj(8, "-NaN") + " です.",
-          " ",
-          kLevelLine,
-          "  一様性の帰無仮説は棄却されなかった. ",
-          " ",
-          " *********点推定*********",
-          " (1) 分布に対称性を仮定できるとき",
-          overall,
-          " (2) 分布に対称性を仮定できないとき",
-          overall};
-}
-
 // The comparison heading at 0.05 with the given percent point.
 std::string comparison_heading(const char* cpoint) {
   return "   " + std::string(" 漸近分布の上側") + " " + rj(5, "5.0") + " " + "パーセント点；" +
@@ -410,16 +337,46 @@ std::string anova_total(const char* text, const std::string& value) {
   return rj(20, text) + "  " + value;
 }
 
+// The level of the four tests is a probability: 5 (meant as 5 per cent), 1.5
+// and -0.05 are refused right after the level read, before the echo; 0 and 1
+// are accepted, and the report shows them (`keys0`, `keys1`) after the echo
+// of (1 2) and (3 4 5).
+void add_levels(std::vector<Case>& m, const std::string& p, Run run, const Talk& t,
+                const Lines& keys0, const Lines& keys1) {
+  const std::string data = "2\n2 3\n1 2\n3 4 5\n";
+  const Lines asked = through_level(t, {2, 3});
+  m.push_back({p, "level_5", run, data + "5\n", 8, asked});
+  m.push_back({p, "level_1_5", run, data + "1.5\n", 8, asked});
+  m.push_back({p, "level_minus_0_05", run, data + "-0.05\n", 8, asked});
+  Lines echoed = asked + Lines{echo_line(t, 1)};
+  if (t.ten_a_line) {
+    echoed = echoed + Lines{echo_row(t, {"1.00", "2.00"}), echo_line(t, 2),
+                            echo_row(t, {"3.00", "4.00", "5.00"})};
+  } else {
+    echoed = echoed + Lines{echo_row(t, {"1.00000", "2.00000"}), echo_line(t, 2),
+                            echo_row(t, {"3.00000", "4.00000", "5.00000"})};
+  }
+  m.push_back({p, "level_0", run, data + "0\n", 0, echoed, Match::kKeys, keys0});
+  m.push_back({p, "level_1", run, data + "1\n", 0, echoed, Match::kKeys, keys1});
+}
+
+// The rank tests' level line for a level printed as a percentage.
+std::string percent_line(const char* percent) {
+  return "  有意水準 " + rj(10, percent) + " パ－セントで, ";
+}
+
 void add_trendrank(std::vector<Case>& m) {
   const Talk& t = kTrend;
   const std::string p = "trendrank";
   Run run = trendrank::run;
   add_interactive_common(m, p, run, t, 100);
-  // K <= 0 is kept: no size, group or echo line, then the whole report.
-  m.push_back({p, "k_zero", run, "0\n0.05\n", 0,
-               upto_count(t) + Lines{sizes_line(t, 0), t.level} + trend_report_no_groups()});
-  m.push_back({p, "k_minus_one", run, "-1\n0.05\n", 0,
-               upto_count(t) + Lines{sizes_line(t, -1), t.level} + trend_report_no_groups()});
+  // Both tests at level 0 keep the null hypothesis (no P value is below 0);
+  // at level 1 both P values are at most the level: both rejected.
+  add_levels(m, p, run, t,
+             {percent_line("0.00000"), "  一様性の帰無仮説は棄却されなかった. ",
+              percent_line("0.00000"), "  帰無仮説は棄却されなかった. "},
+             {percent_line("100.00000"), "  一様性の帰無仮説は棄却された. ",
+              percent_line("100.00000"), "  帰無仮説は棄却され『傾向性がない』が受容された. "});
   // A group with no observation, or a negative size, is refused after the echo.
   m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n0.05\n", 8, three_and(t, 0)});
   m.push_back({p, "size_negative", run, "2\n3 -2\n1 2 3\n0.05\n", 8, three_and(t, -2)});
@@ -447,10 +404,28 @@ void add_homorank(std::vector<Case>& m) {
   const std::string p = "homorank";
   Run run = homorank::run;
   add_interactive_common(m, p, run, t, 100);
-  m.push_back({p, "k_zero", run, "0\n0.05\n", 0,
-               upto_count(t) + Lines{sizes_line(t, 0), t.level} + homo_report_no_groups()});
-  m.push_back({p, "k_minus_one", run, "-1\n0.05\n", 0,
-               upto_count(t) + Lines{sizes_line(t, -1), t.level} + homo_report_no_groups()});
+  add_levels(m, p, run, t, {percent_line("0.00000"), "  一様性の帰無仮説は棄却されなかった. "},
+             {percent_line("100.00000"), "  一様性の帰無仮説は棄却された. "});
+  // Every group of 30 holds 1..30, so every mean rank is (N + 1)/2 and the
+  // statistic is exactly 0; the chi-square tail at 0 is 1 (3 and 5 degrees
+  // of freedom, whose series has an infinite factor at 0).
+  for (int k : {4, 6}) {
+    std::string in = num(k) + "\n" + sizes_text(k - 1, 30, 30);
+    std::string values;
+    for (int v = 1; v <= 30; ++v) values += num(v) + (v < 30 ? " " : "\n");
+    for (int i = 0; i < k; ++i) in += values;
+    m.push_back({p,
+                 "chi_square_zero_k" + num(k),
+                 run,
+                 in + "0.05\n",
+                 0,
+                 through_level(t, std::vector<long>(static_cast<size_t>(k), 30)),
+                 Match::kKeys,
+                 {" 　検定統計量の値は " + rj(10, "0.000") + " です",
+                  " 　正規化検定統計量は" + rj(10, "0.00000") + " です",
+                  " 　ｐ値は " + rj(8, "1.00000") + " です.", kLevelLine,
+                  "  一様性の帰無仮説は棄却されなかった. "}});
+  }
   m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n0.05\n", 8, three_and(t, 0)});
   m.push_back({p, "size_negative", run, "2\n3 -2\n1 2 3\n0.05\n", 8, three_and(t, -2)});
   m.push_back(
@@ -475,14 +450,14 @@ void add_multicomp(std::vector<Case>& m) {
   const std::string p = "multicomp";
   Run run = multicomp::run;
   add_interactive_common(m, p, run, t, 50);
-  // No group: the integrand is 0 everywhere, the bracketing runs to 200, and
-  // no pair follows the heading.
-  m.push_back({p, "k_zero", run, "0\n0.05\n", 0,
-               upto_count(t) + Lines{sizes_line(t, 0), t.level} + kComparisonTitle +
-                   Lines{comparison_heading("200.000")}});
-  m.push_back({p, "k_minus_one", run, "-1\n0.05\n", 0,
-               upto_count(t) + Lines{sizes_line(t, -1), t.level} + kComparisonTitle +
-                   Lines{comparison_heading("200.000")}});
+  // The title shows the level and the confidence coefficient 1 - level.
+  add_levels(
+      m, p, run, t,
+      {std::string(10, ' ') + " 水準" + " " + rj(7, "0.0000") + " " + "の同時検定と ",
+       std::string(3, ' ') + " 信頼係数" + " " + rj(7, "1.0000") + " " + "の同時信頼区間を求める."},
+      {std::string(10, ' ') + " 水準" + " " + rj(7, "1.0000") + " " + "の同時検定と ",
+       std::string(3, ' ') + " 信頼係数" + " " + rj(7, "0.0000") + " " +
+           "の同時信頼区間を求める."});
   // Empty and negative groups are refused after the title block, before the heading.
   m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n0.05\n", 8, three_and(t, 0)});
   m.push_back({p, "size_negative", run, "2\n3 -2\n1 2 3\n0.05\n", 8, three_and(t, -2)});
@@ -507,66 +482,23 @@ void add_anovaf(std::vector<Case>& m) {
   const std::string p = "anovaf";
   Run run = anovaf::run;
   add_interactive_common(m, p, run, t, 100);
-  // K = 0: SW = ST = 0, GM = 0/0, MSB = 0/(−1), the variance 0/0 and F NaN.
-  m.push_back({p, "k_zero", run, "0\n0.05\n", 0,
-               upto_count(t) + Lines{sizes_line(t, 0), t.level} +
-                   anova_head("0.00000", "0.00000", "0.00000", lj(10, "-NaN"), lj(10, "-NaN"),
-                              "  棄却されなかった. ") +
-                   Lines{anova_total(" 全平均は,", lj(10, "-NaN")),
-                         anova_total(" 共通分散は,", lj(10, "-NaN"))}});
-  // K = −1: NT − K = 1, so the common variance is 0/1 = 0 while F = −0/0.
-  m.push_back({p, "k_minus_one", run, "-1\n0.05\n", 0,
-               upto_count(t) + Lines{sizes_line(t, -1), t.level} +
-                   anova_head("0.00000", "0.00000", "0.00000", lj(10, "-NaN"), lj(10, "-NaN"),
-                              "  棄却されなかった. ") +
-                   Lines{anova_total(" 全平均は,", lj(10, "-NaN")),
-                         anova_total(" 共通分散は,", rj(10, "0.00000"))}});
-  // A size of 0 is kept: group 2's mean is 0/0. GM = 6/3 = 2, SW = ST = 2,
-  // MSB = 0, F = 0/(2/1) = 0, P = 1: not rejected.
-  m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n0.05\n", 0,
-               three_and(t, 0) +
-                   anova_head("2.00000", "2.00000", "0.00000", rj(10, "0.00000"), rj(10, "1.00000"),
-                              "  棄却されなかった. ") +
-                   Lines{anova_group(1, " 標本の主効果は,", rj(10, "0.00000")),
-                         anova_group(2, " 標本の主効果は,", lj(10, "-NaN")),
-                         anova_total(" 全平均は,", rj(10, "2.00000")),
-                         anova_total(" 共通分散は,", rj(10, "2.00000")),
-                         anova_group(1, " 標本の平均は,", rj(10, "2.00000")),
-                         anova_group(2, " 標本の平均は,", lj(10, "-NaN"))}});
-  // A negative size is kept: NT = 1, group 2's mean 0/(−2) = −0 prints without
-  // a minus; GM = 6, SW = 2, ST = 25 + 16 + 9, F = 48/(2/(1 − 2)) = −24,
-  // the variance 2/(−1).
-  m.push_back({p,
-               "size_negative",
-               run,
-               "2\n3 -2\n1 2 3\n0.05\n",
-               0,
-               three_and(t, -2),
-               Match::kKeys,
-               {" 級内変動 " + rj(15, "2.00000") + " 総変動 " + rj(15, "50.00000"),
-                " F検定統計量の値は " + rj(10, "-24.00000") + " です ",
-                anova_group(1, " 標本の主効果は,", rj(10, "-4.00000")),
-                anova_group(2, " 標本の主効果は,", rj(10, "-6.00000")),
-                anova_total(" 全平均は,", rj(10, "6.00000")),
-                anova_total(" 共通分散は,", rj(10, "-2.00000")),
-                anova_group(1, " 標本の平均は,", rj(10, "2.00000")),
-                anova_group(2, " 標本の平均は,", rj(10, "0.00000"))}});
-  // A negative first size is kept: NT = 0, so GM = 6/0 = Inf, ST is infinite,
-  // the effects 2 − Inf and −0 − Inf are −Inf, the variance 2/(0 − 2) = −1.
+  // P > 0 is kept at level 0 and rejected at level 1.
+  add_levels(
+      m, p, run, t,
+      {" 有意水準" + rj(10, "0.00000") + " 検定の一様性の帰無仮説は ", "  棄却されなかった. "},
+      {" 有意水準" + rj(10, "1.00000") + " 検定の一様性の帰無仮説は ", "  棄却された. "});
+  // A group with no observation has no mean, a negative size would make the
+  // sums of squares negative: refused after the echo, before the report.
+  m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n0.05\n", 8, three_and(t, 0)});
+  m.push_back({p, "size_negative", run, "2\n3 -2\n1 2 3\n0.05\n", 8, three_and(t, -2)});
   m.push_back(
-      {p,
-       "first_size_negative",
-       run,
-       "2\n-3 3\n1 2 3\n0.05\n",
-       0,
-       minus_three_and_three(t),
-       Match::kKeys,
-       {" 級内変動 " + rj(15, "2.00000") + " 総変動 " + lj(15, "Inf"),
-        anova_group(1, " 標本の主効果は,", lj(10, "-Inf")),
-        anova_group(2, " 標本の主効果は,", lj(10, "-Inf")),
-        anova_total(" 全平均は,", lj(10, "Inf")), anova_total(" 共通分散は,", rj(10, "-1.00000")),
-        anova_group(1, " 標本の平均は,", rj(10, "0.00000")),
-        anova_group(2, " 標本の平均は,", rj(10, "2.00000"))}});
+      {p, "first_size_negative", run, "2\n-3 3\n1 2 3\n0.05\n", 8, minus_three_and_three(t)});
+  // (2.5e19 0) and (0 0): SW = 2·1.25e19² = 3.1e38 still fits single precision,
+  // ST = 1.875e19² + 3·6.25e18² = 4.7e38 does not: refused before the report.
+  m.push_back(
+      {p, "sums_overflow", run, "2\n2 2\n2.5e19 0\n0 0\n0.05\n", 8,
+       through_level(t, {2, 2}) + Lines{echo_line(t, 1), echo_row(t, {"***********", "0.00000"}),
+                                        echo_line(t, 2), echo_row(t, {"0.00000", "0.00000"})}});
   // (5) and (1 3): XM 5 and 2, GM 3, SW 2, ST 4 + 4 + 0 = 8, F = 6/(2/1) = 3,
   // P with 1 and 1 degrees of freedom 1/3: not rejected.
   m.push_back({p, "group_of_one", run, "2\n1 2\n5\n1 3\n0.05\n", 0,
@@ -586,45 +518,13 @@ void add_distsearch(std::vector<Case>& m) {
   const std::string p = "distsearch";
   Run run = distsearch::run;
   add_interactive_common(m, p, run, t, 1000);
-  // No residual: every distance 0, the normal law named.
-  m.push_back(
-      {p, "k_zero", run, "0\n", 0, upto_count(t) + Lines{sizes_line(t, 0)} + search_tail({})});
-  m.push_back({p, "k_minus_one", run, "-1\n", 0,
-               upto_count(t) + Lines{sizes_line(t, -1)} + search_tail({})});
-  // Sizes 0 and −2 are kept. Group 1 = 1 2 3: mean 2, scale sqrt(2/3), residuals
-  // ±1/0.81649661 = ±1.22474 and 0; with (3, −2) the total is 1, so only the
-  // first residual is printed and measured.
-  const std::string heading = " 　データが最も近い分布は";
-  m.push_back({p,
-               "size_zero",
-               run,
-               "2\n3 0\n1 2 3\n",
-               0,
-               three_and(t, 0) + Lines{" ", "  調整観測値は ",
-                                       "  " + rj(11, "-1.22474") + "  " + rj(11, "0.00000") + "  " +
-                                           rj(11, "1.22474"),
-                                       " ", " ", " " + std::string(43, '-'), " 分布探索", " "},
-               Match::kKeys,
-               {heading}});
-  m.push_back({p,
-               "size_negative",
-               run,
-               "2\n3 -2\n1 2 3\n",
-               0,
-               three_and(t, -2) + Lines{" ", "  調整観測値は ", "  " + rj(11, "-1.22474"), " ", " ",
-                                        " " + std::string(43, '-'), " 分布探索", " "},
-               Match::kKeys,
-               {heading}});
-  // Sizes (−3, 3): the total is 0, so no residual is printed or measured.
-  m.push_back({p, "first_size_negative", run, "2\n-3 3\n1 2 3\n", 0,
-               minus_three_and_three(t) + search_tail({})});
-  // (5) and (1 3): the single observation's residual is 0/0 (−NaN), group 2's
-  // are ∓1/sqrt(1/2); the mean absolute residual is NaN, so every distance
-  // stays 0 and the normal law is named.
-  m.push_back({p, "group_of_one", run, "2\n1 2\n5\n1 3\n", 0,
-               one_and_two(t, "5.00000", "1.00000", "3.00000") +
-                   search_tail({"  " + lj(11, "-NaN") + "  " + rj(11, "-1.41421") + "  " +
-                                rj(11, "1.41421")})});
+  // A group needs two observations for a residual (one gives 0/0, which
+  // leaves every distance 0): sizes below 2 are refused after the echo.
+  m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n", 8, three_and(t, 0)});
+  m.push_back({p, "size_negative", run, "2\n3 -2\n1 2 3\n", 8, three_and(t, -2)});
+  m.push_back({p, "first_size_negative", run, "2\n-3 3\n1 2 3\n", 8, minus_three_and_three(t)});
+  m.push_back({p, "group_of_one", run, "2\n1 2\n5\n1 3\n", 8,
+               one_and_two(t, "5.00000", "1.00000", "3.00000")});
 }
 
 // ---------------------------------------------------------------------------
@@ -697,8 +597,9 @@ void add_boxplot(std::vector<Case>& m) {
                        box_group("2.000", "1.800", "2.200", "2.050", "1.950", "1.000", "1.375",
                                  "4.750", "8.500", "9.000");
   m.push_back({p, "k_eleven", run, "11\n", 8, none});
-  m.push_back({p, "k_zero", run, "0\n", 0, none});  // no group: nothing at all
-  m.push_back({p, "k_minus_one", run, "-1\n", 0, none});
+  // No group to draw: refused right after the count read.
+  m.push_back({p, "k_zero", run, "0\n", 8, none});
+  m.push_back({p, "k_minus_one", run, "-1\n", 8, none});
   m.push_back({p, "size_above_limit", run, "2\n101 3\n", 8, none});
   // The total limit 1000 is reachable only through a size above 100.
   m.push_back({p, "total_above_limit", run, "10\n" + sizes_text(9, 100, 101), 8, none});
@@ -794,18 +695,41 @@ std::string case_name(const testing::TestParamInfo<Case>& info) {
 INSTANTIATE_TEST_SUITE_P(EveryProgramEveryClass, RefusalMatrix, testing::ValuesIn(matrix()),
                          case_name);
 
-// The table holds each class exactly once for each of the seven programs.
+// The table holds each class exactly once for each of the seven programs,
+// and each of the other classes once for each program it concerns.
 TEST(RefusalMatrixTable, EveryProgramHasEveryClassOnce) {
   const std::vector<Case> m = matrix();
   std::set<std::string> seen;
   for (const Case& c : m) EXPECT_TRUE(seen.insert(c.program + "/" + c.cls).second) << c.cls;
+  size_t rows = 0;
   for (const char* prog :
        {"trendrank", "homorank", "multicomp", "anovaf", "distsearch", "cdfplot", "boxplot"}) {
     for (const char* cls : kClasses) {
       EXPECT_EQ(seen.count(std::string(prog) + "/" + cls), 1u) << prog << " " << cls;
+      ++rows;
     }
   }
-  EXPECT_EQ(m.size(), 7u * (sizeof kClasses / sizeof kClasses[0]));
+  for (const SomeClass& some : kSomeClasses) {
+    for (const std::string& prog : some.programs) {
+      EXPECT_EQ(seen.count(prog + "/" + some.cls), 1u) << prog << " " << some.cls;
+      ++rows;
+    }
+  }
+  EXPECT_EQ(m.size(), rows);
+}
+
+// A report that cannot be written is not a clean run: with standard output on
+// the full device (every write fails) the run ends with status 16 and says so
+// on standard error.
+TEST(RefusalMatrixWrite, FullDeviceEndsWithStatus16) {
+  std::ofstream full("/dev/full", std::ios::binary);
+  ASSERT_TRUE(full.is_open());
+  std::istringstream in("2\n3 3\n1 2 3\n4 5 6\n0.05\n");
+  std::ostringstream err;
+  const con::Io io{in, full, err, false};
+  EXPECT_EQ(anovaf::run(io), 16);
+  EXPECT_NE(err.str().find("standard output could not be written"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("exit status 16"), std::string::npos) << err.str();
 }
 
 }  // namespace

@@ -73,7 +73,8 @@ TEST(Run, RefusesEmptyGroupAfterTheEcho) {
   ASSERT_GE(r.out.size(), heading2.size() + 41);
   // The output ends with the last echo line; nothing of the test follows.
   EXPECT_EQ(r.out.substr(r.out.size() - 41), "      1.00000      2.00000      3.00000\r\n");
-  EXPECT_NE(r.err.find("size 0 of group 1"), std::string::npos);
+  EXPECT_NE(r.err.find("group 1 has size 0; every group needs at least 1 observation"),
+            std::string::npos);
 }
 
 }  // namespace

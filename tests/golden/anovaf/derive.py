@@ -94,13 +94,12 @@ write("worked-example", ["2", "3 3", "1 2 3", "4 5 6", "0.05"],
       + report("4.00000", "17.50000", "13.50000", "13.50000", "0.02131", "0.05000", True,
                ["-1.50000", "1.50000"], "3.50000", "1.00000", ["2.00000", "5.00000"]))
 
-# (b) a group of size 0 between (1, 3) and (4, 5, 6): its mean and effect are
-# 0/0 (-NaN); GM = 19/5, SW 4, ST 14.8, F 2.7 with m = n = 2, P = 1/(1 + F).
+# (b) a group of size 0 between (1, 3) and (4, 5, 6): it has no mean, so the
+# run is refused after the echo (the empty group shows its heading and no
+# row), before the first report line; exit status 8.
 write("empty-group", ["3", "2 0 3", "1 3", "4 5 6", "0.05"],
-      dialogue([2, 0, 3], [["1.00000", "3.00000"], [], ["4.00000", "5.00000", "6.00000"]], 3)
-      + report("4.00000", "14.80000", "10.80000", "2.70000", "0.27027", "0.05000", False,
-               ["-1.80000", "-NaN", "1.20000"], "3.80000", "2.00000",
-               ["2.00000", "-NaN", "5.00000"]))
+      dialogue([2, 0, 3], [["1.00000", "3.00000"], [], ["4.00000", "5.00000", "6.00000"]], 3),
+      8)
 
 # (c) one observation per group (2), (4), (9): SW 0, NT - K = 0, so F, P and
 # the common variance are 0/0 (-NaN); not rejected.
@@ -120,13 +119,10 @@ write("ten-groups", ["10", "2 2 2 2 2 2 2 2 2 2"] + ["%d %d" % (i, i + 2) for i 
                ["%.5f" % (i - 5.5) for i in range(1, 11)], "6.50000", "2.00000",
                ["%d.00000" % (i + 1) for i in range(1, 11)]))
 
-# A negative size: the group reads nothing, its echo is one empty record, its
-# mean is 0/(-2) = -0 (printed 0.00000). NT = 1, NT - K = -1: F = 48/(2/-1)
-# = -24, x = -1/(-24 - 1) = 0.04 in the even/even row, no recurrence step.
+# A negative size: the group reads nothing and its echo is one empty record;
+# then the run is refused, before the first report line; exit status 8.
 write("negative-size", ["2", "3 -2", "1 2 3", "0.05"],
-      dialogue([3, -2], [["1.00000", "2.00000", "3.00000"], []], 2)
-      + report("2.00000", "50.00000", "48.00000", "-24.00000", "0.04000", "0.05000", True,
-               ["-4.00000", "-6.00000"], "6.00000", "-2.00000", ["2.00000", "0.00000"]))
+      dialogue([3, -2], [["1.00000", "2.00000", "3.00000"], []], 2), 8)
 
 # A single group (1, 2, 4): ST = SW, so MSB = 0/0 and F, P are -NaN.
 write("one-group", ["1", "3", "1 2 4", "0.05"],
@@ -134,11 +130,9 @@ write("one-group", ["1", "3", "1 2 4", "0.05"],
       + report("4.66667", "4.66667", "0.00000", "-NaN", "-NaN", "0.05000", False,
                ["0.00000"], "2.33333", "2.33333", ["2.33333"]))
 
-# K = 0: no sizes, no groups; GM = 0/0, MSB = 0/(-1) = -0, F = -0/(0/0).
-write("k-zero", ["0", "0.05"],
-      dialogue([], [], 0)
-      + report("0.00000", "0.00000", "0.00000", "-NaN", "-NaN", "0.05000", False,
-               [], "-NaN", "-NaN", []))
+# K = 0: no group to analyse, refused right after the count read (the count
+# prompt alone); exit status 8.
+write("k-zero", ["0", "0.05"], [enc(" 標本の個数(10 以下)を入力して下さい")], 8)
 
 # Refusals: the prompts printed before the read that brought the value, then
 # nothing more on standard output; exit status 8.

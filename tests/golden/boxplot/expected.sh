@@ -38,9 +38,8 @@ group 1.000 0.800 1.200 1.050 0.950 3.000 7.000 3.000 5.000 7.000 > n-three.out
   group 2.000 1.800 2.200 2.050 1.950 2.000 2.000 2.000 2.000 2.000
 } > equal-observations.out
 
-# k-zero and k-negative: nothing at all.
-: > k-zero.out
-: > k-negative.out
+# k-zero and k-negative: no group to draw, refused right after the count read
+# (below, with the other refusals).
 
 # group-ten: group i holds i+2, i, i+1 -> quartiles i, i+1, i+2 (n = 3).
 {
@@ -64,7 +63,8 @@ group 1.000 0.800 1.200 1.050 0.950 '**********' '**********' '**********' 0.000
   > too-wide-values.out
 
 # Refusals: nothing on standard output, exit status 8.
-for c in refuse-size-zero refuse-size-negative refuse-size-101 refuse-eleven-groups; do
+for c in refuse-size-zero refuse-size-negative refuse-size-101 refuse-eleven-groups k-zero \
+    k-negative; do
   : > $c.out
   echo 8 > $c.status
 done

@@ -165,7 +165,7 @@ def derive(lines):
         out += free()
         out += free(sj('標本(群)の個数('), 10, sj('以下)を入力して下さい'))
         k = read(1, int)[0]
-        if k > 10:
+        if k < 1 or k > 10:
             raise Refused
         out += free(k, sj(' 個の標本(群)サイズを入力して下さい'))
         sizes = read(max(k, 0), int)
@@ -181,6 +181,9 @@ def derive(lines):
         for i in range(max(k, 0)):
             out += free(sj('第'), i + 1, sj(' 標本(群)目の観測値は '))
             out += dout(x[i], sizes[i])
+        # A group of fewer than two observations has no usable residual.
+        if any(s < 2 for s in sizes):
+            raise Refused
     except EndOfInput:
         return bytes(out), 12
     except Refused:

@@ -120,6 +120,8 @@ def fprod(n, start):
 def chi2p(nu, x):
     if math.isnan(x):
         return NEG_NAN
+    if x == 0.0:
+        return 1.0  # the whole mass lies above 0
     m = (nu + 1) // 2 if nu >= -1 else -((-(nu + 1)) // 2)
     odd = nu > 0 and nu % 2 == 1
     if odd:
@@ -323,25 +325,10 @@ def full_case(name, alpha_text, groups_text):
 
 
 def no_groups_case(name, k):
-    """K <= 0: no groups; TR 0, H NaN (0/0), chi-square with nu = K - 1 <= -1
-    (the even series without terms): NaN for both P values."""
-    lines = dialogue(k, [], [], '0.05')
-    lines += [free_line(), free_line('順位'), free_line('TRの値は　', 0.0)]
-    lines += [free_line(), free_line(), free_line(' ' + '-' * 41 + ' '),
-              free_line(' 一様性のノンパラメトリック検定と順位推定 '), free_line()]
-    lines.append(sj(' 　検定統計量の値は ') + fw(0.0, 10, 3) + sj(' です'))
-    lines.append(sj(' 　正規化検定統計量は') + fw(NEG_NAN, 10, 5) + sj(' です'))
-    lines.append(b'')
-    lines.append(sj(' 　ｐ値は ') + fw(NEG_NAN, 8, 5) + sj(' から') + fw(NEG_NAN, 8, 5) + sj(' です.'))
-    lines.append(free_line())
-    lines.append(sj('  有意水準 ') + fw(f32(read_single('0.05') * 100.0), 10, 5) + sj(' パ－セントで, '))
-    lines.append(free_line(' 一様性の帰無仮説は棄却されなかった. '))
-    lines += [free_line(), free_line('*********点推定*********'),
-              free_line('(1) 分布に対称性を仮定できるとき'),
-              aw(' 全平均は,', 19) + b'  ' + fw(0.0, 12, 3),
-              free_line('(2) 分布に対称性を仮定できないとき'),
-              aw(' 全平均は,', 19) + b'  ' + fw(0.0, 12, 3)]
-    write_lines(name, '%d\n0.05\n' % k, lines)
+    """K <= 0: no group to test, refused right after the count read: the count
+    prompt alone, status 8."""
+    lines = [free_line('群の個数(', 10, '以下)を入力して下さい')]
+    write_lines(name, '%d\n0.05\n' % k, lines, 8)
 
 
 def main():
@@ -392,9 +379,9 @@ def main():
     lines = dialogue(2, [-3, 2], [[], [4.0, 5.0]], '0.05')
     write_lines('refuse-size-negative', text, lines, 8)
 
-    # (h) K = 0: no groups; TR 0, H NaN (0/0), chi-square with nu = -1: NaN.
+    # (h) K = 0: no groups, refused right after the count read.
     no_groups_case('no-groups', 0)
-    # (h2) the most negative K: K - 1 lies outside 32 bits; same report.
+    # (h2) the most negative K (K - 1 lies outside 32 bits): refused the same way.
     no_groups_case('k-most-negative', -2147483648)
 
 

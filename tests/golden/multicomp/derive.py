@@ -8,8 +8,8 @@ stored value, Iw), code page 932 texts, single-precision rounding by struct
 packing, mid-ranks by counting, W from each mid-rank rounded half up, TR, SD,
 the critical value, KK, L, U and the sorted differences. The percent point is
 NOT computed: it is given on the command line, taken from the published
-tables (K = 2, 3, 4, 5, 10 at 0.05 and 0.01; 0.000 for K = 1; 200.000 for
-K <= 0). It was run once to write the .out files listed in CASES.md; the C++
+tables (K = 2, 3, 4, 5, 10 at 0.05 and 0.01; 0.000 for K = 1; K <= 0 is
+refused before it is needed). It was run once to write the .out files listed in CASES.md; the C++
 program is never consulted.
   usage: derive.py CASE.in CPOINT > CASE.out
 """
@@ -45,7 +45,7 @@ def main():
     try:
         out += free(sj('群の個数('), 10, sj('以下)を入力して下さい'))
         k = int(take())
-        if k > 10:
+        if k < 1 or k > 10:
             raise Refused
         out += free(k, sj(' つの群サイズを入力して下さい'))
         sizes = [int(take()) for _ in range(max(k, 0))]
@@ -58,6 +58,8 @@ def main():
             groups.append([f32(float(take())) for _ in range(max(n, 0))])
         out += free(sj('有意水準を入力して下さい. '))
         alpha = f32(float(take()))
+        if not 0.0 <= alpha <= 1.0:
+            raise Refused
         for i, g in enumerate(groups, 1):
             out += free(sj('第'), i, sj(' 群の観測値は '))
             out += echo(g, sizes[i - 1])

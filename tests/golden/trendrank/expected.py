@@ -18,7 +18,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
-from goldenlib import (NEG_NAN, Urand, div, f32, field_f, free_line, sj, aw, iw, fw,  # noqa: E402
+from goldenlib import (Urand, div, f32, field_f, free_line, sj, aw, iw, fw,  # noqa: E402
                        echo_rows, records, write_case)
 
 
@@ -431,17 +431,6 @@ def partial_case(text, k, sizes, data, stop_after, status):
     return text, o.bytes(), status
 
 
-def k_zero_case():
-    o = Out()
-    dialogue(o, 0, [], [])
-    nan = NEG_NAN
-    # K = 0: no rank; strend = sdev = 0; the normalised statistics are
-    # (0 * -1) / 0 = NaN; the simulation counts nothing: P = 0, pge = pgt.
-    report(o, [0.0, nan, 0.0, nan, 0.0, 0.0, 0.0, 0.0], f32(0.05), 0, [], 0.0, [], 0.0,
-           Urand(1077, False))
-    return '0\n0.05\n', o.bytes(), 0
-
-
 def cases():
     log = []
     out = {}
@@ -463,7 +452,8 @@ def cases():
     out['grand-mean-decimal'] = full_case('grand-mean-decimal',
                                           [[17.3, 7.8, 1.5], [18.8, 1.2, 8.9, 2.0]], '0.05',
                                           report_out=log)
-    out['k-zero'] = k_zero_case()
+    # K = 0: no group to test, refused right after its read like K = 11.
+    out['k-zero'] = partial_case('0\n0.05\n', 0, [], [], 'k', 8)
     out['refuse-k-11'] = partial_case('11\n1 1 1 1 1 1 1 1 1 1 1\n', 11, [], [], 'k', 8)
     out['refuse-size-101'] = partial_case('2\n5 101\n', 2, [5, 101], [], 'sizes', 8)
     out['refuse-size-0'] = partial_case('3\n2 0 1\n1 2\n5\n0.05\n', 3, [2, 0, 1],
