@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Times every program on worst-case data at its data-model limits and prints a
-# table of wall time and peak memory (GNU time). Data sets: all-distinct
-# values, all-tied values, and distinct values with one huge outlier.
+# table of wall time (the median of BENCH_RUNS runs, default 5, in
+# milliseconds) and peak memory (GNU time). Data sets: all-distinct values,
+# all-tied values, and distinct values with one huge outlier.
 #   bench/run.sh [build-dir]     (default build/release; build it first)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
+runs=${BENCH_RUNS:-5}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
@@ -41,15 +43,23 @@ dialogue() {
   [ -z "$level" ] || echo "$level"
 }
 
-printf '%-11s %-44s %9s %10s %5s\n' program "data set" "wall (s)" "peak (KB)" exit
+printf '%-11s %-44s %9s %10s %5s\n' program "data set" "wall (ms)" "peak (KB)" exit
 measure() {
-  local prog=$1 label=$2 input=$3 status
+  local prog=$1 label=$2 input=$3 status ms t0 t1 r
   set +e
-  /usr/bin/time -f '%e %M' -o "$tmp/time" "$build/$prog/$prog" <"$input" >/dev/null 2>"$tmp/err"
+  /usr/bin/time -f '%M' -o "$tmp/time" "$build/$prog/$prog" <"$input" >/dev/null 2>"$tmp/err"
   status=$?
+  : >"$tmp/walls"
+  for ((r = 0; r < runs; r++)); do
+    t0=$EPOCHREALTIME
+    "$build/$prog/$prog" <"$input" >/dev/null 2>"$tmp/err"
+    t1=$EPOCHREALTIME
+    echo "$t0 $t1" >>"$tmp/walls"
+  done
   set -e
-  read -r secs kb <"$tmp/time"
-  printf '%-11s %-44s %9s %10s %5s\n' "$prog" "$label" "$secs" "$kb" "$status"
+  ms=$(awk '{ print ($2 - $1) * 1000 }' "$tmp/walls" | sort -g |
+    awk '{ v[NR] = $1 } END { printf "%.1f", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
+  printf '%-11s %-44s %9s %10s %5s\n' "$prog" "$label" "$ms" "$(cat "$tmp/time")" "$status"
 }
 
 for kind in distinct tied outlier; do
