@@ -54,8 +54,8 @@ def fixed(v, decimals):
     return s
 
 
-def sizes_for(rng, i, k, spec):
-    maxn, maxtot, minn, _, _, switch = spec
+def sizes_for(rng, i, k, limits):
+    maxn, maxtot, minn, _, _, switch = limits
     if i in AT_LIMIT:
         # The limits: every group at its largest size if the total allows,
         # otherwise the total filled up (the last group taking the rest).
@@ -201,10 +201,10 @@ def answer(rng, items, sep):
 
 
 def data_set(rng, i, name):
-    spec = PROGRAMS[name]
-    has_level, has_decimals = spec[3], spec[4]
+    limits = PROGRAMS[name]
+    has_level, has_decimals = limits[3], limits[4]
     k = i % 10 + 1
-    k, sizes = sizes_for(rng, i, k, spec)
+    k, sizes = sizes_for(rng, i, k, limits)
     kind = VALUE_KINDS[i % len(VALUE_KINDS)] if i % 3 else rng.choice(VALUE_KINDS)
     sep = rng.choice(SEPARATORS)
     lines = []
