@@ -115,4 +115,45 @@ float median_(const float* x, int32_t n) {
   return half_sum(lo, hi);
 }
 
+float median_of_scratch(float* x, int32_t n) {
+  if (n <= 0) return 0.0f;
+  double m = 0.0;
+  const double dn = static_cast<double>(n);
+  bool any_nan = false;
+  bool plus_zero = false;
+  bool minus_zero = false;
+  for (int32_t l = 0; l < n; ++l) {
+    m += static_cast<double>(x[l]) / dn;
+    if (std::isnan(x[l])) any_nan = true;
+    if (x[l] == 0.0f) (std::signbit(x[l]) ? minus_zero : plus_zero) = true;
+  }
+  if (any_nan || (plus_zero && minus_zero)) return median_(x, n);
+
+  float* const split = std::partition(x, x + n, [m](float y) { return static_cast<double>(y) <= m; });
+  const int32_t k = static_cast<int32_t>(split - x);
+  const int32_t j = n - k;
+  const int32_t v = (n + 1) / 2;
+  const int32_t t = (n + 2) / 2;
+  // The r-th smallest of part[0..size-1] (1-based), and the least value
+  // behind it once it is in place.
+  auto rth = [](float* part, int32_t size, int32_t r) {
+    std::nth_element(part, part + (r - 1), part + size);
+    return part[r - 1];
+  };
+  auto next = [](const float* part, int32_t size, int32_t r) {
+    return *std::min_element(part + r, part + size);
+  };
+  if (k > j) {
+    const float a = rth(x, k, v);
+    const float b = (t == v) ? a : next(x, k, v);
+    return half_sum(b, a);
+  }
+  if (k < j) {
+    const float a = rth(split, j, v - k);
+    const float b = (t == v) ? a : next(split, j, v - k);
+    return half_sum(a, b);
+  }
+  return half_sum(*std::max_element(x, split), *std::min_element(split, x + n));
+}
+
 }  // namespace common

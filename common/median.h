@@ -12,6 +12,12 @@ namespace common {
 
 float median_(const float* x, int32_t n);
 
+// The same value as median_(x, n), for a caller whose x is scratch: x may be
+// reordered. Without a NaN and without both signs of zero, equal values are
+// bit-identical and no order statistic depends on the input order, so the
+// split is made in place and no copy is taken; otherwise it is median_.
+float median_of_scratch(float* x, int32_t n);
+
 }  // namespace common
 
 #endif  // COMMON_MEDIAN_H

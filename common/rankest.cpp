@@ -29,7 +29,7 @@ void effects_(const GroupData& data, float* theta) {
                                             static_cast<double>(data.xobs[j][b])));
         }
       }
-      const float med = median_(diff.data(), static_cast<int32_t>(diff.size()));
+      const float med = median_of_scratch(diff.data(), static_cast<int32_t>(diff.size()));
       d[i][j] = med;
       d[j][i] = -med;
     }
@@ -65,7 +65,7 @@ float rest2_(const GroupData& data, const float* theta) {
       walsh.push_back(static_cast<float>((ea + static_cast<double>(e[b])) / 2.0));
     }
   }
-  return median_(walsh.data(), static_cast<int32_t>(walsh.size()));
+  return median_of_scratch(walsh.data(), static_cast<int32_t>(walsh.size()));
 }
 
 }  // namespace common

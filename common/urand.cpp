@@ -45,32 +45,46 @@ float Urand1::urand1_() {
   return urand4_(x_);
 }
 
-void Urand1::draws(float* u, int32_t m) {
-  if (m <= 0) return;
+// One exchange of the partial shuffle: the step of permut_ at q with draw u.
+// q * u is exact in double (q below 2^24, u a single), as it is there.
+inline void exchange(float* r, int32_t q, float u) {
+  int32_t j = static_cast<int32_t>(static_cast<double>(q) * static_cast<double>(u)) + 1;
+  if (j == q + 1) j = 1;
+  const float held = r[j - 1];
+  r[j - 1] = r[q - 1];
+  r[q - 1] = held;
+}
+
+bool Urand1::shuffle(float* r, int32_t n, int32_t m) {
+  if (m <= 0) return true;
+  if (m > n) return false;
   if (!started_) {
     x_ = kSeed1;
     started_ = true;
   }
+  // Every draw lies in [0, 1], so 0 <= q * u <= q and the conversion is in
+  // range. Four states are formed from the same x (four independent products
+  // in place of a chain of four); the exchanges still run in order.
   uint32_t x = x_;
-  int32_t t = 0;
-  // Four states from the same x: four independent products in place of a
-  // chain of four.
-  for (; t + 4 <= m; t += 4) {
+  int32_t q = n;
+  const int32_t last = n - m;
+  for (; q - 4 >= last; q -= 4) {
     const uint32_t x1 = (x * kMultiplier) & kLow31;
     const uint32_t x2 = (x * kMultiplier2) & kLow31;
     const uint32_t x3 = (x * kMultiplier3) & kLow31;
     const uint32_t x4 = (x * kMultiplier4) & kLow31;
-    u[t] = unit(x1);
-    u[t + 1] = unit(x2);
-    u[t + 2] = unit(x3);
-    u[t + 3] = unit(x4);
+    exchange(r, q, unit(x1));
+    exchange(r, q - 1, unit(x2));
+    exchange(r, q - 2, unit(x3));
+    exchange(r, q - 3, unit(x4));
     x = x4;
   }
-  for (; t < m; ++t) {
+  for (; q > last; --q) {
     x = (x * kMultiplier) & kLow31;
-    u[t] = unit(x);
+    exchange(r, q, unit(x));
   }
   x_ = x;
+  return true;
 }
 
 Urand3 Urand3::at_state(uint32_t x) {

@@ -23,8 +23,9 @@ class Urand1 {
   // A generator already started, whose next draw steps from state x (tests).
   static Urand1 at_state(uint32_t x);
   float urand1_();
-  // The next m draws into u[0..m-1], as m calls of urand1_ give them.
-  void draws(float* u, int32_t m);
+  // permut_(r, n, u, m) with u[0..m-1] the next m draws, as m calls of
+  // urand1_ give them, without storing the draws; the same m <= n contract.
+  bool shuffle(float* r, int32_t n, int32_t m);
   uint32_t state() const { return x_; }
 
  private:

@@ -26,8 +26,7 @@ void randomize_(State& st, int32_t ntot) {
   int32_t cgt = 0;
   for (int round = 0; round < kRounds; ++round) {
     if (m >= 1) {
-      st.gen.draws(st.u, m);
-      common::permut_(st.rmid, ntot, st.u, m);
+      st.gen.shuffle(st.rmid, ntot, m);
     }
     float t = 0.0f;
     trnst_(st, st.rmid, ntot, t);

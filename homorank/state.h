@@ -28,7 +28,6 @@ struct State {
   // Work areas of the test driver.
   float zpool[kMaxTotal] = {};          // P: the observations pooled in group order
   float rmid[kMaxTotal] = {};           // R: their mid-ranks, rearranged in place
-  float u[kMaxTotal] = {};              // U: the uniforms of one rearrangement
   float rbar[common::kMaxGroups] = {};  // mean ranks of the last trnst_ call
 
   common::Urand1 gen;  // urand1_: rearrangements, then the randomized decision

@@ -76,8 +76,7 @@ void randomize(State& st) {
   int32_t cge2 = 0;
   int32_t cgt2 = 0;
   for (int rep = 0; rep < kRepeats; ++rep) {
-    st.gen1.draws(st.u, m);
-    common::permut_(st.rmid, ntot, st.u, m);
+    st.gen1.shuffle(st.rmid, ntot, m);
     float s1 = 0.0f;
     float s2 = 0.0f;
     trnst_(st, st.rmid, ntot, s1, s2);

@@ -41,7 +41,6 @@ struct State {
 
   float zpool[kMaxTotal] = {};  // the pooled observations
   float rmid[kMaxTotal] = {};   // their mid-ranks (rearranged in place)
-  float u[kMaxTotal] = {};      // uniforms of one rearrangement
 };
 
 // Dialogue: fills grp and gmean, echoes the data; refuses empty or negative groups.

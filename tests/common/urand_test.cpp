@@ -98,28 +98,39 @@ TEST(Permut, RefusesMoreStepsThanPositions) {
   EXPECT_EQ(r, (std::vector<float>{1, 2}));
 }
 
-// Draws in bulk (four states a step) against one draw at a time: the same
-// values and the same final state, for every remainder of the count, from a
-// fresh generator and from states near the top of the range.
-TEST(Urand, BulkDrawsMatchSingleDraws) {
+// The shuffle that draws as it goes (four states a step) against m single
+// draws followed by permut_: the same arrangement and the same final state, for
+// every remainder of the count, from a fresh generator and from states near the
+// top of the range (where a draw of exactly 1.0 sends j back to 1).
+TEST(Urand, ShuffleMatchesSingleDrawsThenPermutation) {
   const uint32_t starts[] = {0u, 1u, 1077u, 2147483647u, 2147483583u, 123456789u};
   for (uint32_t start : starts) {
     for (int32_t m = 0; m <= 13; ++m) {
       common::Urand1 one = common::Urand1::at_state(start);
-      common::Urand1 bulk = common::Urand1::at_state(start);
-      std::vector<float> u(static_cast<size_t>(m) + 1, -1.0f);
-      bulk.draws(u.data(), m);
-      for (int32_t t = 0; t < m; ++t) EXPECT_EQ(u[t], one.urand1_()) << start << " " << t;
-      EXPECT_EQ(u[m], -1.0f);
-      EXPECT_EQ(bulk.state(), one.state()) << start << " " << m;
+      common::Urand1 fused = common::Urand1::at_state(start);
+      std::vector<float> expected(13), got(13);
+      for (int32_t i = 0; i < 13; ++i) expected[i] = got[i] = static_cast<float>(i + 1);
+      std::vector<float> u(static_cast<size_t>(m) + 1);
+      for (int32_t t = 0; t < m; ++t) u[t] = one.urand1_();
+      ASSERT_TRUE(common::permut_(expected.data(), 13, u.data(), m));
+      ASSERT_TRUE(fused.shuffle(got.data(), 13, m));
+      EXPECT_EQ(got, expected) << start << " " << m;
+      EXPECT_EQ(fused.state(), one.state()) << start << " " << m;
     }
   }
   common::Urand1 fresh_one;
-  common::Urand1 fresh_bulk;
-  std::vector<float> u(1001);
-  fresh_bulk.draws(u.data(), 1001);
-  for (float v : u) ASSERT_EQ(v, fresh_one.urand1_());
-  EXPECT_EQ(fresh_bulk.state(), fresh_one.state());
+  common::Urand1 fresh_fused;
+  std::vector<float> expected(1000), got(1000);
+  for (int32_t i = 0; i < 1000; ++i) expected[i] = got[i] = static_cast<float>(i);
+  std::vector<float> u(999);
+  for (int round = 0; round < 50; ++round) {
+    for (float& v : u) v = fresh_one.urand1_();
+    common::permut_(expected.data(), 1000, u.data(), 999);
+    fresh_fused.shuffle(got.data(), 1000, 999);
+  }
+  EXPECT_EQ(got, expected);
+  EXPECT_EQ(fresh_fused.state(), fresh_one.state());
+  EXPECT_FALSE(fresh_fused.shuffle(got.data(), 2, 3));
 }
 
 }  // namespace
