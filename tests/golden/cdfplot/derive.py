@@ -5,9 +5,10 @@ An independent re-computation in plain Python (double arithmetic, single
 precision rounding by struct packing) of the method, step by step: group means,
 residuals, sort, normal fit, tie groups counted over every residual (the
 literal quadratic rule, exact integer keys), grid, fitted values through the
-normal tail continued fractions, and the F8.3 fields. It was run once to write
-the .out files named in CASES.md; the C++ program is never consulted.
-  usage: derive.py CASE.in > CASE.out
+normal tail continued fractions, and the F8.3 fields; and the refusals (status
+8, nothing on standard output). The C++ program is never consulted.
+
+  usage: python3 derive.py [OUTDIR]   (default: this folder)
 """
 import math
 import os
@@ -16,18 +17,37 @@ from fractions import Fraction
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
 import goldenlib  # noqa: E402
-from goldenlib import f32  # noqa: E402
+from goldenlib import Case, single  # noqa: E402
+
+# name, input lines as typed
+CASES = [
+    ('worked-example', ['1', '2', '3 3', '1 2 3', '4 6 8']),
+    ('all-one-tie', ['-1', '2', '3 3', '1 2 3', '4 6 8']),
+    ('two-values-one-key', ['0', '2', '2 2', '0 1', '0 0.5']),
+    ('half-way-key', ['1', '2', '2 2', '-0.17677669 0.17677669', '-0.21 0.21']),
+    ('key-beyond-32-bits', ['9', '1', '2', '0 6']),
+    ('grid-between-steps', ['2', '2', '5 4', '5 1 4 2 3', '2.5 7 1 9']),
+    ('sigma-zero', ['1', '1', '2', '5 5']),
+    ('size-zero-group-skipped', ['1', '3', '3 0 3', '1 2 3', '4 6 8']),
+    ('refuse-m-ten', ['10', '1', '2', '1 2']),
+    ('refuse-group-of-one', ['1', '2', '1 3', '5', '1 2 3']),
+    ('refuse-size-negative', ['1', '2', '3 -2', '1 2 3']),
+    ('refuse-no-groups', ['1', '0']),
+    ('refuse-all-groups-empty', ['1', '2', '0 0']),
+    ('refuse-size-1001', ['1', '1', '1001', ''.join('%d ' % v for v in range(1, 1002))]),
+    ('refuse-eleven-groups', ['1', '11', '2 2 2 2 2 2 2 2 2 2 2']),
+]
 
 
-def normp(x):
+def normal_upper_tail(x):
     """Q(x) for single x, two continued fractions of depth 28."""
     x = float(x)
     a = abs(x)
     if math.isfinite(x):
-        e = f32(math.exp(-(x * x) / 2.0))
+        e = single(math.exp(-(x * x) / 2.0))
     else:
         e = float('nan')
-    r = f32(math.sqrt(f32(6.2831855)))
+    r = single(math.sqrt(single(6.2831855)))
     if a > 3.0 or math.isnan(x):
         b = 0.0
         k = 28.0
@@ -46,99 +66,138 @@ def normp(x):
             level -= 1
         g = 0.5 - (a * e) / ((1.0 - b) * r)
     if x >= 0.0:
-        return f32(g)
-    return f32(1.0 - g)
+        return single(g)
+    return single(1.0 - g)
 
 
-def field_f(v, w, d):
+def fixed_point_text(v, w, d):
     if math.isnan(v):
         # Only NaNs of invalid operations reach here (sign bit set).
         return '-NaN'.ljust(w)
-    return goldenlib.field_f(v, w, d)
+    return goldenlib.fixed_point_text(v, w, d)
 
 
-def key(v, p):
-    q = Fraction(f32(v * p))
+def tie_key(v, p):
+    """The residual times 10^M, rounded half away from zero, exactly."""
+    q = Fraction(single(v * p))
     k = math.floor(abs(q) + Fraction(1, 2))
     return k if q >= 0 else -k
 
 
-def main():
-    toks = []
-    for line in open(sys.argv[1]):
-        toks.append(line.split())
-    it = iter(toks)
-    m = int(next(it)[0])
-    k = int(next(it)[0])
-    sizes = [int(t) for t in next(it)] if k > 0 else []
-    groups = []
-    for n in sizes:
-        groups.append([f32(float(t)) for t in next(it)] if n > 0 else [])
-    z = []
+class Refused(Exception):
+    pass
+
+
+class EndOfInput(Exception):
+    pass
+
+
+def read_data(text):
+    """M, the sizes and the groups of a typed input, or Refused (status 8) for
+    data the method cannot use, or EndOfInput (status 12)."""
+    tokens = text.split()
+    position = 0
+
+    def next_token():
+        nonlocal position
+        if position >= len(tokens):
+            raise EndOfInput
+        position += 1
+        return tokens[position - 1]
+
+    m = int(next_token())
+    if m > 9:
+        raise Refused  # 10^M must fit 32 bits
+    k = int(next_token())
+    if k < 1 or k > 10:
+        raise Refused
+    sizes = [int(next_token()) for _ in range(k)]
+    if any(n < 0 or n == 1 or n > 1000 for n in sizes) or all(n == 0 for n in sizes):
+        raise Refused  # a group of one has the residual 0/0; a group of 0 is skipped
+    groups = [[single(float(next_token())) for _ in range(n)] for n in sizes]
+    return m, sizes, groups
+
+
+def derive(text):
+    """Returns (stdout bytes, exit status) of a run on the typed text."""
+    try:
+        m, sizes, groups = read_data(text)
+    except Refused:
+        return b'', 8
+    except EndOfInput:
+        return b'', 12
+    residuals = []
     for n, xs in zip(sizes, groups):
         if n <= 0:
             continue
         xm = 0.0
         for x in xs:
             xm += x / n
-        xm = f32(xm)
-        c = f32(math.sqrt(1.0 - 1.0 / n))
+        xm = single(xm)
+        c = single(math.sqrt(1.0 - 1.0 / n))
         for x in xs:
-            z.append(f32((x - xm) / c))
-    z.sort()
-    n = len(z)
-    mm = 0.0
-    for v in z:
-        mm += v / n
-    d = 0.0
-    for v in z:
-        d += abs(v - mm) / n
-    mu = f32(mm)
-    sigma = f32(d / f32(math.sqrt(f32(0.63661975))))
+            residuals.append(single((x - xm) / c))
+    residuals.sort()
+    n = len(residuals)
+    mean = 0.0
+    for v in residuals:
+        mean += v / n
+    mean_deviation = 0.0
+    for v in residuals:
+        mean_deviation += abs(v - mean) / n
+    mu = single(mean)
+    sigma = single(mean_deviation / single(math.sqrt(single(0.63661975))))
     p = 10 ** m if m >= 0 else 0
     # Tie groups by the plain rule: count every residual per group.
-    u = [z[0]]
-    cum = [0]
+    steps = [residuals[0]]
+    counts_up_to = [0]
     while True:
-        kk = key(u[-1], p)
-        cum.append(cum[-1] + sum(1 for v in z if key(v, p) == kk))
-        if cum[-1] == n:
+        key_of_step = tie_key(steps[-1], p)
+        counts_up_to.append(counts_up_to[-1] + sum(1 for v in residuals if tie_key(v, p) == key_of_step))
+        if counts_up_to[-1] == n:
             break
-        u.append(z[cum[-1]])
-    big_l = len(u)
-    rr = z[-1] - z[0]
-    t = []
-    tt = -2.0
+        steps.append(residuals[counts_up_to[-1]])
+    step_count = len(steps)
+    spread = residuals[-1] - residuals[0]
+    grid = []
+    grid_step = -2.0
     for _ in range(14):
-        t.append(f32(z[0] + (tt * rr) / 10.0))
-        tt += 1.0
+        grid.append(single(residuals[0] + (grid_step * spread) / 10.0))
+        grid_step += 1.0
 
-    def fit(x):
+    def fitted(x):
         if sigma == 0.0:
-            zz = float('nan') if (x - mu) == 0.0 else math.copysign(math.inf, x - mu)
+            standardized = float('nan') if (x - mu) == 0.0 else math.copysign(math.inf, x - mu)
         else:
-            zz = f32((x - mu) / sigma)
-        return f32(1.0 - normp(zz))
+            standardized = single((x - mu) / sigma)
+        return single(1.0 - normal_upper_tail(standardized))
 
-    def emp(cnt):
-        return f32(cnt / n)
+    def empirical(cnt):
+        return single(cnt / n)
 
     rows = []
-    for k2 in (0, 1):
-        rows.append((t[k2], 0.0, fit(t[k2])))
-    for l in range(big_l):
-        rows.append((u[l], emp(cum[l]), fit(u[l])))
-        rows.append((u[l], emp(cum[l + 1]), fit(u[l])))
-        if l + 1 < big_l:
-            for k2 in range(3, 12):
-                if u[l] < t[k2] <= u[l + 1]:
-                    rows.append((t[k2], emp(cum[l + 1]), fit(t[k2])))
-    for k2 in (12, 13):
-        rows.append((t[k2], 1.0, fit(t[k2])))
-    out = sys.stdout.buffer
-    for r in rows:
-        out.write(('  ' + field_f(r[0], 8, 3) + '  ' + field_f(r[1], 8, 3) + '  ' +
-                   field_f(r[2], 8, 3)).encode('ascii') + b'\r\n')
+    for g in (0, 1):
+        rows.append((grid[g], 0.0, fitted(grid[g])))
+    for s in range(step_count):
+        rows.append((steps[s], empirical(counts_up_to[s]), fitted(steps[s])))
+        rows.append((steps[s], empirical(counts_up_to[s + 1]), fitted(steps[s])))
+        if s + 1 < step_count:
+            for g in range(3, 12):
+                if steps[s] < grid[g] <= steps[s + 1]:
+                    rows.append((grid[g], empirical(counts_up_to[s + 1]), fitted(grid[g])))
+    for g in (12, 13):
+        rows.append((grid[g], 1.0, fitted(grid[g])))
+    return b''.join(('  ' + fixed_point_text(r[0], 8, 3) + '  ' + fixed_point_text(r[1], 8, 3)
+                     + '  ' + fixed_point_text(r[2], 8, 3)).encode('ascii') + b'\r\n'
+                    for r in rows), 0
 
 
-main()
+def derive_cases():
+    for name, lines in CASES:
+        text = ''.join(line + '\n' for line in lines)
+        out, status = derive(text)
+        yield Case(name, text, out, status)
+
+
+if __name__ == '__main__':
+    goldenlib.main(__file__, derive_cases)

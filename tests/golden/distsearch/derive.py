@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""Test-only derivation of the expected distsearch output for the golden cases.
+"""Test-only derivation of the distribution-search program's golden cases.
 
-Run once by hand: `python3 derive.py case...` writes <case>.out (and <case>.status
-when the run does not end cleanly) next to each <case>.in. It is an independent
-re-computation in plain IEEE double arithmetic with each single-precision store
-done by packing to a 32-bit float; the texts are typed here from the report
-layout. The .in files hold plain numbers, whitespace separated, one read a line.
+It is an independent re-computation in plain IEEE double arithmetic with each
+single-precision store done by packing to a 32-bit float; the texts are typed
+here from the report layout. The inputs hold plain numbers, whitespace
+separated, one read a line.
+
+  usage: python3 derive.py [OUTDIR]   (default: this folder)
 """
 import math
 import os
@@ -13,12 +14,32 @@ import sys
 from decimal import Decimal
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
-from goldenlib import NEG_NAN, f32, div, sj, free, fw, aw, echo_rows, write_case  # noqa: E402
+import goldenlib  # noqa: E402
+from goldenlib import (Case, NEGATIVE_NAN, single, ieee_divide, cp932, free_form_record,  # noqa: E402
+                       fixed_point, text_field, echo_rows)
+
+# name, input lines as typed
+CASES = [
+    ('skewed', ['2', '6 5', '1.2 0.8 5.6 1.1 0.9 2.3', '3.1 2.8 9.7 3.3 2.9']),
+    ('group-of-one', ['3', '4 1 3', '2.5 3.5 1.0 4.0', '7.25', '10 12 17']),
+    ('ten-groups', ['10', '3 4 5 3 4 5 3 4 5 7', '12.1 14.3 11.8', '20.5 19.7 22.4 21.0',
+                    '5.5 6.1 4.9 5.2 7.8', '-3.2 -1.1 -2.6', '101.5 99.8 100.2 103.9',
+                    '0.25 0.5 0.125 0.75 0.375', '45 47 52', '8.8 9.1 8.4 12.6',
+                    '33.3 31.1 30.9 32.2 35.0', '1.5 1.6 1.4 1.5', '1.9 3.3 1.2']),
+    ('no-groups', ['0']),
+    ('constant-groups', ['2', '3 3', '5 5 5', '2 2 2']),
+    ('empty-and-negative-sizes', ['3', '3 0 -2', '1 2 6']),
+    ('groups-of-two-and-three', ['3', '2 3 3', '4.7 6.1', '12.4 9.8 15.3', '0.35 1.9 0.82']),
+    ('refuse-eleven-groups', ['11']),
+    ('refuse-size-1001', ['2', '5 1001']),
+    ('end-of-input', ['2', '3 3', '1 2 3']),
+]
 
 
-def exp_(v):
+def exp_or_nan(v):
+    """exp in double, with the invalid-operation NaN for an infinite argument."""
     if math.isinf(v):
-        return NEG_NAN
+        return NEGATIVE_NAN
     try:
         return math.exp(v)
     except OverflowError:
@@ -26,13 +47,13 @@ def exp_(v):
 
 
 # ---- normal upper tail: continued fractions of depth 28 ----
-def normp(x):
+def normal_upper_tail(x):
     a = abs(x)
     if math.isfinite(x):
-        e = f32(math.exp(-(x * x) / 2.0))
+        e = single(math.exp(-(x * x) / 2.0))
     else:
-        e = NEG_NAN
-    r = f32(math.sqrt(f32(6.2831855)))
+        e = NEGATIVE_NAN
+    r = single(math.sqrt(single(6.2831855)))
     if a > 3.0 or math.isnan(x):
         b = 0.0
         for k in range(28, 0, -1):
@@ -44,73 +65,78 @@ def normp(x):
             s = -1.0 if k % 2 == 0 else 1.0
             b = ((x * k) * x) / (((k + k) + 1.0) + s * b)
         g = 0.5 - (a * e) / ((1.0 - b) * r)
-    return f32(g) if x >= 0.0 else f32(1.0 - g)
+    return single(g) if x >= 0.0 else single(1.0 - g)
 
 
-def cnbunp(x):
-    v = x * f32(math.sqrt(7.0))
-    u1 = f32(v / f32(math.sqrt(5.0)))
-    u2 = f32(v / f32(math.sqrt(45.0)))
-    return f32(normp(u1) * f32(0.95) + normp(u2) * f32(0.05))
+def normal_mixture_tail(x):
+    v = x * single(math.sqrt(7.0))
+    u1 = single(v / single(math.sqrt(5.0)))
+    u2 = single(v / single(math.sqrt(45.0)))
+    return single(normal_upper_tail(u1) * single(0.95) + normal_upper_tail(u2) * single(0.05))
 
 
-def lgbunp(x):
-    u = f32(f32(3.1415927) * x / f32(math.sqrt(3.0)))
-    e = f32(exp_(-u))
-    return f32(1.0 - 1.0 / (1.0 + e))
+def logistic_tail(x):
+    u = single(single(3.1415927) * x / single(math.sqrt(3.0)))
+    e = single(exp_or_nan(-u))
+    return single(1.0 - 1.0 / (1.0 + e))
 
 
-def debunp(x):
-    u = f32(x * f32(math.sqrt(2.0)))
+def double_exponential_tail(x):
+    u = single(x * single(math.sqrt(2.0)))
     if u > 0.0 or math.isnan(u):
-        return f32(0.5 * f32(exp_(-u)))
-    return f32(1.0 - 0.5 * f32(exp_(u)))
+        return single(0.5 * single(exp_or_nan(-u)))
+    return single(1.0 - 0.5 * single(exp_or_nan(u)))
 
 
-def cob(x, step):
-    u = f32(x * f32(math.sqrt(2891.0)) / 50.0)
-    p = normp(u)
+def outlier_mixture_tail(x, step):
+    u = single(x * single(math.sqrt(2891.0)) / 50.0)
+    p = normal_upper_tail(u)
     if x > step:
-        return f32(p * f32(0.98))
-    return f32(1.0 - (1.0 - p) * f32(0.98))
+        return single(p * single(0.98))
+    return single(1.0 - (1.0 - p) * single(0.98))
 
 
-def exbunp(x):
+def exponential_tail(x):
     if x < -1.0:
         return 1.0
-    return f32(exp_(-x - 1.0))
+    return single(exp_or_nan(-x - 1.0))
 
 
-TAILS = [normp, cnbunp, lgbunp, debunp,
-         lambda x: cob(x, f32(2.5942581)), lambda x: cob(x, f32(-2.5942581)), exbunp]
-FACTOR_OF_LAW = [0, 1, 2, 3, 4, 4, 5]
+# The upper tails of the seven reference laws, in report order (large and
+# small outliers differ in the step of the mixture), and the scale factor
+# each one uses.
+TAILS = [normal_upper_tail, normal_mixture_tail, logistic_tail, double_exponential_tail,
+         lambda x: outlier_mixture_tail(x, single(2.5942581)),
+         lambda x: outlier_mixture_tail(x, single(-2.5942581)), exponential_tail]
+SCALE_FACTOR_OF_LAW = [0, 1, 2, 3, 4, 4, 5]
 
 
-def factors(a):
-    e1 = f32(math.sqrt(f32(0.63661975)))
-    f1 = f32(a / e1)
-    f2 = f32(div(a, e1 * f32(1.1) / f32(math.sqrt(f32(1.4)))))
-    l2 = f32(math.log(2.0))
-    f3 = f32(div(a, (l2 + l2) * f32(math.sqrt(3.0)) / f32(3.1415927)))
-    f4 = f32(a * f32(math.sqrt(2.0)))
-    q = f32(math.sqrt(2891.0))
-    f5 = f32(div(a, e1 * 49.0 / q + 3.0 / q))
-    f6 = f32(f32(2.71828) * a / 2.0)
+def scale_factors(a):
+    e1 = single(math.sqrt(single(0.63661975)))
+    f1 = single(a / e1)
+    f2 = single(ieee_divide(a, e1 * single(1.1) / single(math.sqrt(single(1.4)))))
+    l2 = single(math.log(2.0))
+    f3 = single(ieee_divide(a, (l2 + l2) * single(math.sqrt(3.0)) / single(3.1415927)))
+    f4 = single(a * single(math.sqrt(2.0)))
+    q = single(math.sqrt(2891.0))
+    f5 = single(ieee_divide(a, e1 * 49.0 / q + 3.0 / q))
+    f6 = single(single(2.71828) * a / 2.0)
     return [f1, f2, f3, f4, f5, f6]
 
 
-def ks(tail, z, n, s):
+def ks_distance(tail, z, n, s):
+    """The Kolmogorov-Smirnov distance of the sorted z, scaled by s, to a law."""
     d = 0.0
     if n <= 0:
         return d
     for i in range(n):
-        t = f32(div(z[i], s))
+        t = single(ieee_divide(z[i], s))
         f = 1.0 - tail(t)
         h1 = abs(f - i / n)
         h2 = abs((i + 1) / n - f)
         h = h1 if h1 > h2 else h2
         if d < h:
-            d = f32(h)
+            d = single(h)
     return d
 
 
@@ -126,7 +152,7 @@ def selection_sort(z, n):
 
 
 # ---- output forms ----
-def dout(a, n):
+def echo_five_per_line(a, n):
     """(5(2X,F11.5)) echo of n values."""
     return b''.join(r + b'\r\n' for r in echo_rows(a, n, 5, 2, 11, 5))
 
@@ -151,7 +177,7 @@ def derive(lines):
     out = bytearray()
     pos = [0]
 
-    def read(count, conv):
+    def read_values(count, conv):
         vals = []
         while len(vals) < count:
             if pos[0] >= len(lines):
@@ -161,26 +187,26 @@ def derive(lines):
         return vals[:count]
 
     try:
-        out += free(sj(' 分布を探す.'))
-        out += free()
-        out += free(sj('標本(群)の個数('), 10, sj('以下)を入力して下さい'))
-        k = read(1, int)[0]
+        out += free_form_record(cp932(' 分布を探す.'))
+        out += free_form_record()
+        out += free_form_record(cp932('標本(群)の個数('), 10, cp932('以下)を入力して下さい'))
+        k = read_values(1, int)[0]
         if k < 1 or k > 10:
             raise Refused
-        out += free(k, sj(' 個の標本(群)サイズを入力して下さい'))
-        sizes = read(max(k, 0), int)
+        out += free_form_record(k, cp932(' 個の標本(群)サイズを入力して下さい'))
+        sizes = read_values(max(k, 0), int)
         if any(s > 1000 for s in sizes):
             raise Refused
         x = []
         ntotal = 0
         for i in range(max(k, 0)):
-            out += free(sj('第'), i + 1, sj(' 標本(群)の観測値を'), sizes[i])
-            out += free(sj('個入力してください.'))
-            x.append([f32(float(t)) for t in read(max(sizes[i], 0), str)])
+            out += free_form_record(cp932('第'), i + 1, cp932(' 標本(群)の観測値を'), sizes[i])
+            out += free_form_record(cp932('個入力してください.'))
+            x.append([single(float(t)) for t in read_values(max(sizes[i], 0), str)])
             ntotal += sizes[i]
         for i in range(max(k, 0)):
-            out += free(sj('第'), i + 1, sj(' 標本(群)目の観測値は '))
-            out += dout(x[i], sizes[i])
+            out += free_form_record(cp932('第'), i + 1, cp932(' 標本(群)目の観測値は '))
+            out += echo_five_per_line(x[i], sizes[i])
         # A group of fewer than two observations has no usable residual.
         if any(s < 2 for s in sizes):
             raise Refused
@@ -198,49 +224,46 @@ def derive(lines):
         s = 0.0
         for v in x[i]:
             s += v / n
-        xm = f32(s)
-        c = f32(math.sqrt(1.0 - 1.0 / n))
+        xm = single(s)
+        c = single(math.sqrt(1.0 - 1.0 / n))
         for v in x[i]:
-            z.append(f32(div(v - xm, c)))
+            z.append(single(ieee_divide(v - xm, c)))
     # search
     a = 0.0
     if ntotal > 0:
         s = 0.0
         for i in range(ntotal):
             s += abs(z[i]) / ntotal
-        a = f32(s)
-    out += free()
-    out += free(sj(' 調整観測値は '))
-    out += dout(z, ntotal)
-    out += free() + free()
-    out += free(b'-' * 43)
-    out += free(sj('分布探索'))
-    out += free()
+        a = single(s)
+    out += free_form_record()
+    out += free_form_record(cp932(' 調整観測値は '))
+    out += echo_five_per_line(z, ntotal)
+    out += free_form_record() + free_form_record()
+    out += free_form_record(b'-' * 43)
+    out += free_form_record(cp932('分布探索'))
+    out += free_form_record()
     selection_sort(z, ntotal)
-    f = factors(a)
-    dist = [ks(TAILS[law], z, ntotal, f[FACTOR_OF_LAW[law]]) for law in range(7)]
+    f = scale_factors(a)
+    dist = [ks_distance(TAILS[law], z, ntotal, f[SCALE_FACTOR_OF_LAW[law]]) for law in range(7)]
     # report
     for law in range(7):
-        out += b'  ' + aw(LABELS[law], 30) + fw(dist[law], 10, 5) + b'\r\n'
+        out += b'  ' + text_field(LABELS[law], 30) + fixed_point(dist[law], 10, 5) + b'\r\n'
     m = []
     for d in dist:
-        p = f32(d * 100000.0)
+        p = single(d * 100000.0)
         m.append(int(Decimal(p).to_integral_value(rounding='ROUND_HALF_UP')))
     best = m.index(min(m))
-    out += free()
-    out += free(sj('\u3000データが最も近い分布は'))
-    out += free(sj('\u3000' * 9), sj(NAMES[best]).ljust(30))
+    out += free_form_record()
+    out += free_form_record(cp932('\u3000データが最も近い分布は'))
+    out += free_form_record(cp932('\u3000' * 9), cp932(NAMES[best]).ljust(30))
     return bytes(out), 0
 
 
-def main():
-    for case in sys.argv[1:]:
-        with open(case + '.in', encoding='ascii') as fh:
-            lines = fh.read().splitlines()
+def derive_cases():
+    for name, lines in CASES:
         out, status = derive(lines)
-        write_case(case, out, status)
-        print(case, 'status', status)
+        yield Case(name, ''.join(line + '\n' for line in lines), out, status)
 
 
 if __name__ == '__main__':
-    main()
+    goldenlib.main(__file__, derive_cases)

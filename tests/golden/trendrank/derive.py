@@ -1,38 +1,40 @@
 #!/usr/bin/env python3
-"""Writes the expected output of the trendrank golden cases.
+"""Test-only derivation of the trend test program's golden cases.
 
 Test-only and independent of the C++ code: the dialogue and report lines are
 written out here from the program's texts and layouts, and the
 numbers come from a plain re-implementation of the method in Python doubles
 with every single-precision store done by struct (round to nearest even):
 the 5^11 generators, the partial permutation, mid-ranks, the isotonic fit,
-the trend statistics, round4, the classic median by selection sort, the
+the trend statistics, the rounding to four decimals, the classic median by
+selection sort, the
 Hodges-Lehmann effects and the centre. The P values of 9999 repetitions can
 only be checked this way; everything else was also checked by hand (CASES.md).
 
-Run once from this directory: python3 expected.py   (rewrites every .out/.status
-listed in CASES below; .in files are written too so a case is one place).
+  usage: python3 derive.py [OUTDIR]   (default: this folder)
 """
 import math
 import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
-from goldenlib import (Urand, div, f32, field_f, free_line, sj, aw, iw, fw,  # noqa: E402
-                       echo_rows, records, write_case)
+import goldenlib  # noqa: E402
+from goldenlib import (Case, UniformGenerator, ieee_divide, single, fixed_point_text,  # noqa: E402
+                       free_form_line, cp932, text_field, integer_field, fixed_point, echo_rows,
+                       records)
 
 
 # ---------------------------------------------------------------- generators
-def rnorm(g):
+def normal_pair(g):
     u1 = g.draw()
     u2 = g.draw()
-    l = f32(math.log(u1))
-    r = f32(math.sqrt(-(l + l)))
-    a = f32(u2 * f32(6.2831855))
-    return f32(r * math.cos(a)), f32(r * math.sin(a))
+    l = single(math.log(u1))
+    r = single(math.sqrt(-(l + l)))
+    a = single(u2 * single(6.2831855))
+    return single(r * math.cos(a)), single(r * math.sin(a))
 
 
-def permut(r, n, u, m):
+def permute_partially(r, n, u, m):
     q = n
     for t in range(m):
         j = int(q * u[t]) + 1
@@ -43,81 +45,81 @@ def permut(r, n, u, m):
 
 
 # ---------------------------------------------------------------- statistics
-def ranks(p):
+def mid_ranks(p):
     out = []
     for a in p:
         le = sum(1 for b in p if b <= a)
         lt = sum(1 for b in p if b < a)
-        out.append(f32((le + lt + 1.0) / 2.0))
+        out.append(single((le + lt + 1.0) / 2.0))
     return out
 
 
-TOL = f32(1.0e-5)
+FIT_TOLERANCE = single(1.0e-5)
 
 
-def av(i, j, y, w):
+def weighted_mean(i, j, y, w):
     a = 0.0
     b = 0.0
     for l in range(i, j + 1):
         a += w[l] * y[l]
         b += w[l]
-    return div(a, b)
+    return ieee_divide(a, b)
 
 
-def ireg(y, w):
+def isotonic_fit(y, w):
     k = len(y)
     fit = [0.0] * k
     s = 0
     while s < k:
         g = y[s]
         for j in range(s, k):
-            a = av(s, j, y, w)
+            a = weighted_mean(s, j, y, w)
             if a < g:
                 g = a
         e = s
         for cand in range(k - 1, s - 1, -1):
-            if av(s, cand, y, w) - TOL <= g:
+            if weighted_mean(s, cand, y, w) - FIT_TOLERANCE <= g:
                 e = cand
                 break
         for l in range(s, e + 1):
-            fit[l] = f32(g)
+            fit[l] = single(g)
         s = e + 1
     return fit
 
 
-def trnst(sizes, w, r):
+def trend_statistics(sizes, w, r):
     n = len(r)
     rbar = []
     pos = 0
     for ni in sizes:
-        rbar.append(f32(div(sum(r[pos:pos + ni]), float(ni))))
+        rbar.append(single(ieee_divide(sum(r[pos:pos + ni]), float(ni))))
         pos += ni
-    rfit = ireg(rbar, w)
+    rfit = isotonic_fit(rbar, w)
     c = (n + 1) / 2.0
     s1 = sum(ni * (f - c) ** 2 for ni, f in zip(sizes, rfit))
     s2 = sum(ni * (b - f) ** 2 for ni, b, f in zip(sizes, rbar, rfit))
-    return f32(s1), f32(s2)
+    return single(s1), single(s2)
 
 
-def rtstat(r, s1, s2):
+def normalised_statistics(r, s1, s2):
     n = len(r)
     c = (n + 1) / 2.0
     d = sum((x - c) ** 2 for x in r)
-    return f32(div(s1 * (n - 1), d)), f32(div(s2 * (n - 1), d))
+    return single(ieee_divide(s1 * (n - 1), d)), single(ieee_divide(s2 * (n - 1), d))
 
 
-def round4(s):
-    p = f32(s * 10000.0)
+def times_10000_rounded(s):
+    p = single(s * 10000.0)
     if math.isnan(p):
         return None
     return math.copysign(math.floor(abs(p) + 0.5), p)
 
 
-def ge(a, b):
+def at_least(a, b):
     return a is not None and b is not None and a >= b
 
 
-def gt(a, b):
+def above(a, b):
     return a is not None and b is not None and a > b
 
 
@@ -142,7 +144,7 @@ def median(x):
                     best, at = lo[i], i
             if at >= 0:
                 lo[w], lo[at] = lo[at], lo[w]
-        return f32((lo[k - t] + lo[k - v]) / 2.0)
+        return single((lo[k - t] + lo[k - v]) / 2.0)
     if k < j:
         for w in range(t - k):
             best, at = up[w], -1
@@ -151,7 +153,7 @@ def median(x):
                     best, at = up[i], i
             if at >= 0:
                 up[w], up[at] = up[at], up[w]
-        return f32((up[v - k - 1] + up[t - k - 1]) / 2.0)
+        return single((up[v - k - 1] + up[t - k - 1]) / 2.0)
     a = lo[0]
     for i in range(1, k):
         if lo[i] > a:
@@ -160,7 +162,7 @@ def median(x):
     for i in range(1, j):
         if up[i] < b:
             b = up[i]
-    return f32((a + b) / 2.0)
+    return single((a + b) / 2.0)
 
 
 def effects(groups):
@@ -169,7 +171,7 @@ def effects(groups):
     d = [[0.0] * k for _ in range(k)]
     for i in range(k - 1):
         for j in range(i + 1, k):
-            diffs = [f32(a - b) for a in groups[i] for b in groups[j]]
+            diffs = [single(a - b) for a in groups[i] for b in groups[j]]
             med = median(diffs)
             d[i][j] = med
             d[j][i] = -med
@@ -178,13 +180,13 @@ def effects(groups):
         s = 0.0
         for q in range(k):
             s += d[p][q] * len(groups[q]) / ntot
-        theta.append(f32(s))
+        theta.append(single(s))
     return theta
 
 
 def centre(groups, theta):
-    e = [f32(x - theta[g]) for g, grp in enumerate(groups) for x in grp]
-    walsh = [f32((e[a] + e[b]) / 2.0) for a in range(len(e)) for b in range(a, len(e))]
+    e = [single(x - theta[g]) for g, grp in enumerate(groups) for x in grp]
+    walsh = [single((e[a] + e[b]) / 2.0) for a in range(len(e)) for b in range(a, len(e))]
     return median(walsh)
 
 
@@ -198,37 +200,37 @@ def grand_mean(groups):
         for jj in range(even):
             s += g[jj] / ntot
         if even > 0:
-            mean = f32(s)
+            mean = single(s)
         if n % 2 == 1:
-            mean = f32(mean + g[n - 1] / ntot)
+            mean = single(mean + g[n - 1] / ntot)
     return mean
 
 
-# ---------------------------------------------------------------- the test
-def test(groups, gen1):
+# ---------------------------------------------------------------- the tests
+def both_tests(groups, generator):
     sizes = [len(g) for g in groups]
     w = [float(n) for n in sizes]
     pool = [x for g in groups for x in g]
-    r = ranks(pool)
-    s1, s2 = trnst(sizes, w, r)
-    t1, t2 = rtstat(r, s1, s2)
+    r = mid_ranks(pool)
+    s1, s2 = trend_statistics(sizes, w, r)
+    t1, t2 = normalised_statistics(r, s1, s2)
     k = len(groups)
     ntot = len(pool)
-    rte = [s1, t1, s2, t2]
+    results = [s1, t1, s2, t2]
     if all(n >= 30 for n in sizes):
-        gen3 = Urand(16087, True)
-        p = [f32(n / ntot) for n in sizes]
+        normal_generator = UniformGenerator(16087, True)
+        p = [single(n / ntot) for n in sizes]
         if k % 2 == 1:
             p.append(p[-1])
-        s = [f32(math.sqrt(x)) for x in p]
+        s = [single(math.sqrt(x)) for x in p]
         c1 = c2 = 0
         for _ in range(9999):
             y = []
             for h in range((k + 1) // 2):
-                z1, z2 = rnorm(gen3)
-                y.append(f32(z1 / s[2 * h]))
-                y.append(f32(z2 / s[2 * h + 1]))
-            f = ireg(y[:k], p[:k])
+                z1, z2 = normal_pair(normal_generator)
+                y.append(single(z1 / s[2 * h]))
+                y.append(single(z2 / s[2 * h + 1]))
+            f = isotonic_fit(y[:k], p[:k])
             m = sum(p[i] * y[i] for i in range(k))
             b = sum(p[i] * (f[i] - m) ** 2 for i in range(k))
             v = sum(p[i] * (y[i] - f[i]) ** 2 for i in range(k))
@@ -236,43 +238,43 @@ def test(groups, gen1):
                 c1 += 1
             if v >= t2:
                 c2 += 1
-        p1 = f32(c1 / 10000.0)
-        p2 = f32(c2 / 10000.0)
-        rte += [p1, p1, p2, p2]
+        p1 = single(c1 / 10000.0)
+        p2 = single(c2 / 10000.0)
+        results += [p1, p1, p2, p2]
     else:
         m = ntot - sizes[0]
-        a1, a2 = round4(s1), round4(s2)
+        a1, a2 = times_10000_rounded(s1), times_10000_rounded(s2)
         cge1 = cgt1 = cge2 = cgt2 = 0
         for _ in range(9999):
-            u = [gen1.draw() for _ in range(m)]
-            permut(r, ntot, u, m)
-            b1, b2 = (round4(x) for x in trnst(sizes, w, r))
-            cge1 += ge(b1, a1)
-            cgt1 += gt(b1, a1)
-            cge2 += ge(b2, a2)
-            cgt2 += gt(b2, a2)
-        rte += [f32(c / 10000.0) for c in (cge1, cgt1, cge2, cgt2)]
-    return rte
+            u = [generator.draw() for _ in range(m)]
+            permute_partially(r, ntot, u, m)
+            b1, b2 = (times_10000_rounded(x) for x in trend_statistics(sizes, w, r))
+            cge1 += at_least(b1, a1)
+            cgt1 += above(b1, a1)
+            cge2 += at_least(b2, a2)
+            cgt2 += above(b2, a2)
+        results += [single(c / 10000.0) for c in (cge1, cgt1, cge2, cgt2)]
+    return results
 
 
 # ---------------------------------------------------------------- output text
-class Out:
+class Lines:
     """The lines written so far, as code page 932 bytes without line ends."""
 
     def __init__(self):
         self.lines = []
 
     def free(self, *items):
-        self.lines.append(free_line(*items))
+        self.lines.append(free_form_line(*items))
 
     def rec(self, s):
-        self.lines.append(sj(s) if isinstance(s, str) else s)
+        self.lines.append(cp932(s) if isinstance(s, str) else s)
 
     def bytes(self):
         return records(self.lines)
 
 
-def dout(o, a, n):
+def echo_five_per_line(o, a, n):
     for row in echo_rows(a, n, 5, 2, 11, 5):
         o.rec(row)
 
@@ -296,20 +298,20 @@ def dialogue(o, k, sizes, data, stop_after=None):
         return
     for i in range(k):
         o.free('第', i + 1, ' 標本目の観測値は ')
-        dout(o, data[i], sizes[i])
+        echo_five_per_line(o, data[i], sizes[i])
 
 
 def level_line(o, alpha):
-    o.rec('  有意水準 ' + field_f(f32(alpha * 100.0), 10, 5) + ' パ－セントで, ')
+    o.rec('  有意水準 ' + fixed_point_text(single(alpha * 100.0), 10, 5) + ' パ－セントで, ')
 
 
-def decision(o, pge, pgt, alpha, rej, acc, gen1):
+def decision(o, pge, pgt, alpha, rej, acc, generator):
     if pge <= alpha:
         level_line(o, alpha)
         o.free(rej)
     elif pgt < pge and pgt < alpha:
         h = (alpha - pgt) / (pge - pgt)
-        u = gen1.draw()
+        u = generator.draw()
         o.free(' ランザミザ－ション検定によって ')
         level_line(o, alpha)
         o.free(rej if u <= h else acc)
@@ -318,84 +320,86 @@ def decision(o, pge, pgt, alpha, rej, acc, gen1):
         o.free(acc)
 
 
-def p_line(o, pge, pgt):
+def p_value_line(o, pge, pgt):
     if pge == pgt:
-        o.rec(' P 値は ' + field_f(pge, 8, 5) + ' です.')
+        o.rec(' P 値は ' + fixed_point_text(pge, 8, 5) + ' です.')
     else:
-        o.rec(' P 値は ' + field_f(pgt, 8, 5) + ' から' + field_f(pge, 8, 5) + ' です.')
+        o.rec(' P 値は ' + fixed_point_text(pgt, 8, 5) + ' から' + fixed_point_text(pge, 8, 5) + ' です.')
     o.rec('')
 
 
 def whole_run(o, groups, alpha):
     """Everything after the echo, for K >= 1 and every size >= 1."""
-    gen1 = Urand(1077, False)
-    rte = test(groups, gen1)
+    generator = UniformGenerator(1077, False)
+    results = both_tests(groups, generator)
     k = len(groups)
     w = [float(len(g)) for g in groups]
     theta = effects(groups)
-    eff = ireg(theta, w)
+    eff = isotonic_fit(theta, w)
     for p in range(k):
         o.free(w[p], theta[p], eff[p])
-    cen = centre(groups, theta)
-    est = [f32(cen + e) for e in eff]
+    centre_estimate = centre(groups, theta)
+    est = [single(centre_estimate + e) for e in eff]
     gmean = grand_mean(groups)
-    report(o, rte, alpha, k, eff, cen, est, gmean, gen1)
-    return rte
+    report(o, results, alpha, k, eff, centre_estimate, est, gmean, generator)
 
 
-def test_block(o, title, stat, nstat, pge, pgt, alpha, rej, acc, gen1):
+def test_block(o, title, stat, nstat, pge, pgt, alpha, rej, acc, generator):
     """One test of the report: its title, the statistic and its normalised
     value, the P value line and the decision."""
     o.free(title)
     o.rec('')
-    o.rec(' 検定統計量の値は ' + field_f(stat, 10, 5) + ' です ')
+    o.rec(' 検定統計量の値は ' + fixed_point_text(stat, 10, 5) + ' です ')
     o.rec('')
-    o.rec(' 正規化検定統計量は' + field_f(nstat, 10, 5) + ' です')
+    o.rec(' 正規化検定統計量は' + fixed_point_text(nstat, 10, 5) + ' です')
     o.rec('')
-    p_line(o, pge, pgt)
-    decision(o, pge, pgt, alpha, rej, acc, gen1)
+    p_value_line(o, pge, pgt)
+    decision(o, pge, pgt, alpha, rej, acc, generator)
 
 
-def report(o, rte, alpha, k, eff, cen, est, gmean, gen1):
+def report(o, results, alpha, k, eff, centre_estimate, est, gmean, generator):
     o.free()
     o.free(' ********************************** ')
     o.free(' 平均パラメ－タに傾向性がある場合の ')
     o.free('  順位に基づくノンパラメトリック法  ')
     o.free(' ********************************** ')
-    test_block(o, ' 帰無仮説が一様性で対立仮説が傾向性の ', rte[0], rte[1], rte[4], rte[5], alpha,
-               ' 一様性の帰無仮説は棄却された. ', ' 一様性の帰無仮説は棄却されなかった. ', gen1)
+    test_block(o, ' 帰無仮説が一様性で対立仮説が傾向性の ', results[0], results[1], results[4],
+               results[5], alpha,
+               ' 一様性の帰無仮説は棄却された. ', ' 一様性の帰無仮説は棄却されなかった. ', generator)
     o.free()
-    test_block(o, ' 帰無仮説が一様性で対立仮説が『傾向性がない』の ', rte[2], rte[3], rte[6], rte[7],
+    test_block(o, ' 帰無仮説が一様性で対立仮説が『傾向性がない』の ', results[2], results[3],
+               results[6], results[7],
                alpha, ' 帰無仮説は棄却され『傾向性がない』が受容された. ',
-               ' 帰無仮説は棄却されなかった. ', gen1)
+               ' 帰無仮説は棄却されなかった. ', generator)
     o.free()
     o.free(' 分布が対称のとき ')
     o.free()
 
-    def gl(i, label, v):
-        o.rec(aw('第', 5) + iw(i, 5) + aw(label, 25) + b'  ' + fw(v, 10, 5))
+    def group_line(i, label, v):
+        o.rec(text_field('第', 5) + integer_field(i, 5) + text_field(label, 25) + b'  '
+              + fixed_point(v, 10, 5))
 
-    def ol(v):
-        o.rec(aw(' 全平均は,', 20) + b'  ' + fw(v, 10, 5))
+    def overall_line(v):
+        o.rec(text_field(' 全平均は,', 20) + b'  ' + fixed_point(v, 10, 5))
 
     for i in range(k):
-        gl(i + 1, ' 標本の主効果は,', eff[i])
-    ol(cen)
+        group_line(i + 1, ' 標本の主効果は,', eff[i])
+    overall_line(centre_estimate)
     for i in range(k):
-        gl(i + 1, ' 標本の平均は,', est[i])
+        group_line(i + 1, ' 標本の平均は,', est[i])
     o.free()
     o.free(' 分布の対称性が仮定できないとき ')
     o.free()
     for i in range(k):
-        gl(i + 1, ' 標本の主効果は,', eff[i])
-    ol(gmean)
+        group_line(i + 1, ' 標本の主効果は,', eff[i])
+    overall_line(gmean)
     for i in range(k):
-        gl(i + 1, ' 標本の平均は,', f32(gmean + eff[i]))
+        group_line(i + 1, ' 標本の平均は,', single(gmean + eff[i]))
 
 
 # ---------------------------------------------------------------- the cases
 def lcg_values(n, seed, scale, offset):
-    """Deterministic test data (a small LCG), rounded to two decimals."""
+    """Deterministic both_tests data (a small LCG), rounded to two decimals."""
     out = []
     x = seed
     for _ in range(n):
@@ -404,55 +408,48 @@ def lcg_values(n, seed, scale, offset):
     return out
 
 
-def fmt_in(values):
+def values_text(values):
     return ' '.join(repr(v) if isinstance(v, float) else str(v) for v in values)
 
 
-def full_case(name, groups, alpha, size_lines=None, value_lines=None, report_out=None):
+def full_case(name, groups, alpha, size_lines=None, value_lines=None):
     k = len(groups)
     sizes = [len(g) for g in groups]
-    data = [[f32(float(v)) for v in g] for g in groups]
+    data = [[single(float(v)) for v in g] for g in groups]
     text = '%d\n' % k
     text += (size_lines if size_lines is not None else ' '.join(map(str, sizes))) + '\n'
     for i, g in enumerate(groups):
-        text += (value_lines[i] if value_lines else fmt_in(g)) + '\n'
+        text += (value_lines[i] if value_lines else values_text(g)) + '\n'
     text += '%s\n' % alpha
-    o = Out()
+    o = Lines()
     dialogue(o, k, sizes, data)
-    rte = whole_run(o, data, f32(float(alpha)))
-    if report_out is not None:
-        report_out.append((name, rte))
+    whole_run(o, data, single(float(alpha)))
     return text, o.bytes(), 0
 
 
 def partial_case(text, k, sizes, data, stop_after, status):
-    o = Out()
-    dialogue(o, k, sizes, [[f32(float(v)) for v in g] for g in data], stop_after)
+    o = Lines()
+    dialogue(o, k, sizes, [[single(float(v)) for v in g] for g in data], stop_after)
     return text, o.bytes(), status
 
 
-def cases():
-    log = []
+def derive_cases():
     out = {}
-    out['randomization-small'] = full_case('randomization-small', [[1, 2, 3], [4, 5]], '0.05',
-                                           report_out=log)
+    out['randomization-small'] = full_case('randomization-small', [[1, 2, 3], [4, 5]], '0.05')
     g30 = [lcg_values(30, 11 + 7 * i, 10.0, off) for i, off in enumerate((0.0, 1.5, 1.0))]
-    out['simulation-3x30'] = full_case('simulation-3x30', g30, '0.06', report_out=log)
+    out['simulation-3x30'] = full_case('simulation-3x30', g30, '0.06')
     out['randomized-decision'] = full_case('randomized-decision',
-                                           [[1.5, 2.5, 2.5], [2.5, 4, 1], [3, 6, 5, 2.5]], '0.062',
-                                           report_out=log)
+                                           [[1.5, 2.5, 2.5], [2.5, 4, 1], [3, 6, 5, 2.5]], '0.062')
     out['all-equal'] = full_case('all-equal', [[7, 7, 7], [7, 7, 7, 7], [7, 7, 7, 7, 7]], '0.05',
-                                 size_lines='3 4\n5', report_out=log)
+                                 size_lines='3 4\n5')
     echo_vals = [[1234567.5, -0.000004, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10],
                  [11, 12, 13, 14, 15.125], [0.5, -2]]
     out['echo-widths'] = full_case('echo-widths', echo_vals, '0.05', size_lines='12 5\n2',
                                    value_lines=['1234567.5 -0.000004 1 2 3 4 5\n6 7 8 9 10',
-                                                '11 12 13 14 15.125', '0.5,-2'],
-                                   report_out=log)
+                                                '11 12 13 14 15.125', '0.5,-2'])
     out['grand-mean-decimal'] = full_case('grand-mean-decimal',
-                                          [[17.3, 7.8, 1.5], [18.8, 1.2, 8.9, 2.0]], '0.05',
-                                          report_out=log)
-    # K = 0: no group to test, refused right after its read like K = 11.
+                                          [[17.3, 7.8, 1.5], [18.8, 1.2, 8.9, 2.0]], '0.05')
+    # K = 0: no group to both_tests, refused right after its read like K = 11.
     out['k-zero'] = partial_case('0\n0.05\n', 0, [], [], 'k', 8)
     out['refuse-k-11'] = partial_case('11\n1 1 1 1 1 1 1 1 1 1 1\n', 11, [], [], 'k', 8)
     out['refuse-size-101'] = partial_case('2\n5 101\n', 2, [5, 101], [], 'sizes', 8)
@@ -462,16 +459,8 @@ def cases():
                                                 None, 8)
     out['end-of-input'] = partial_case('2\n3 2\n1 2 3\n4\n', 2, [3, 2], [[1, 2, 3], []],
                                        'eof-in-group:2', 12)
-    return out, log
-
-
-def main():
-    out, log = cases()
-    for name, (text, expected, status) in out.items():
-        write_case(name, expected, status, text)
-    for name, rte in log:
-        print(name, ' '.join(repr(x) for x in rte))
+    return [Case(name, text, expected, status) for name, (text, expected, status) in out.items()]
 
 
 if __name__ == '__main__':
-    sys.exit(main())
+    goldenlib.main(__file__, derive_cases)
