@@ -24,8 +24,9 @@ from goldenlib import (Case, single, cp932, free_form_record, fixed_point,  # no
 # The percent points, to three decimals, of the range of K independent
 # standard normal variables divided by sqrt(2) (so that K = 2 gives the
 # two-sided normal point), read from published tables of the studentized
-# range with infinite degrees of freedom and divided by sqrt(2): at 0.05,
-# q = 2.772, 3.314, 4.474 for K = 2, 3, 10; at 0.01, q = 4.403 for K = 4.
+# range with infinite degrees of freedom, divided by sqrt(2) and rounded: at
+# 0.05, q = 2.7718, 3.3145, 4.4741 for K = 2, 3, 10; at 0.01, q = 4.4028 for
+# K = 4 (checked once by integrating K phi(z) (Phi(z + q) - Phi(z))^(K - 1)).
 AT_5_PERCENT = {2: 1.960, 3: 2.344, 10: 3.164}
 AT_1_PERCENT = {4: 3.113}
 # The percent point is 0 for one group (no range) and for a level of 1.
