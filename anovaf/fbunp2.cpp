@@ -3,6 +3,7 @@
 // roots), then the numerator terms added and the denominator terms subtracted.
 // F = 0 gives 1; F = Inf gives 0 (1.2514526e-08 for odd m and odd n, from pi/2
 // rounded to single); a NaN beta argument is returned as the result at once.
+#include "common/constants.h"
 #include "anovaf/fbunp2.h"
 
 #include <cmath>
@@ -14,7 +15,6 @@ namespace {
 
 constexpr float kOne = 1.0f;
 constexpr float kHalf = 0.5f;
-constexpr float kTwoOverPi = 0.63661975f;  // 2/pi
 constexpr float kOneOverPi = 0.31830987f;  // 1/pi
 
 // Remainder of v by 2 with truncating division: 1 odd, 0 even, -1 for a
@@ -43,7 +43,7 @@ void fbunp2_(int64_t m, int64_t n, float f, float& p, FTail& w) {
   if (pm == 1 && pn == 1) {
     const float q = static_cast<float>(std::sqrt((one - x) / x));
     const float theta = static_cast<float>(std::atan(static_cast<double>(q)));
-    w.p = static_cast<float>(one - static_cast<double>(kTwoOverPi) * static_cast<double>(theta));
+    w.p = static_cast<float>(one - static_cast<double>(common::kTwoOverPi) * static_cast<double>(theta));
     const float r = static_cast<float>(std::sqrt(x * (one - x)));
     w.t = static_cast<float>(static_cast<double>(kOneOverPi) * static_cast<double>(r));
     w.i0 = 1;

@@ -20,7 +20,7 @@ void input_(con::Console& c, State& st) {
       "有為水準を入力して下さい. ",
       " 標本目の観測値は ",
   };
-  common::group_dialogue(c, kTexts, kMaxSize, common::dout_, st.grp);
+  common::group_dialogue(c, kTexts, kMaxSize, common::echo_five_per_line, st.grp);
   // A group of no observation has no mean, and a negative size would make the
   // sums of squares and the common variance negative.
   common::refuse_small_groups(c, st.grp, 1);

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "common/groupdata.h"
+#include "common/group_data.h"
 
 namespace anovaf {
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "common/dialogue.h"
-#include "common/groupdata.h"
+#include "common/group_data.h"
 #include "console/format.h"
 #include "hakozu.h"
 

@@ -4,13 +4,13 @@
 // The group holds at least one observation.
 #include "hakozu.h"
 
-#include "common/order.h"
+#include "common/sort.h"
 
 namespace boxplot {
 
 void hakozu_(float* x, const int32_t& n, float& xmin, float& xmax, float& q1, float& q2,
              float& q3) {
-  common::order_(x, n);
+  common::sort_ascending(x, n);
   q1 = quantile_(x, n, 0.25f);
   q2 = quantile_(x, n, 0.5f);
   q3 = quantile_(x, n, 0.75f);

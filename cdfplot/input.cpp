@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/dialogue.h"
-#include "common/order.h"
+#include "common/sort.h"
 #include "common/residuals.h"
 #include "state.h"
 
@@ -26,7 +26,7 @@ void input_(con::Console& c, State& st) {
     c.refuse("the data set holds no observations (" + std::to_string(st.grp.groups()) +
              " groups, total size 0); the table needs at least 2");
   }
-  common::order_(st.inp2_, st.inp1_);
+  common::sort_ascending(st.inp2_, st.inp1_);
 }
 
 }  // namespace cdfplot

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "common/groupdata.h"
+#include "common/group_data.h"
 #include "common/residuals.h"
 #include "console/console.h"
 

@@ -5,6 +5,7 @@
 // equal give sigma = 0.
 #include <cmath>
 
+#include "common/constants.h"
 #include "routines.h"
 
 namespace cdfplot {
@@ -15,7 +16,7 @@ void statis_(const float* z, int32_t n, float& mu, float& sigma) {
   for (int32_t k = 0; k < n; ++k) m += static_cast<double>(z[k]) / dn;
   double d = 0.0;
   for (int32_t k = 0; k < n; ++k) d += std::fabs(static_cast<double>(z[k]) - m) / dn;
-  const float c = static_cast<float>(std::sqrt(static_cast<double>(0.63661975f)));  // 2/pi
+  const float c = static_cast<float>(std::sqrt(static_cast<double>(common::kTwoOverPi)));
   mu = static_cast<float>(m);
   sigma = static_cast<float>(d / static_cast<double>(c));
 }

@@ -15,7 +15,7 @@ namespace common {
 const char* const kRejectHomogeneity = " 一様性の帰無仮説は棄却された. ";
 const char* const kAcceptHomogeneity = " 一様性の帰無仮説は棄却されなかった. ";
 
-void level_line(con::Console& c, float alpha) {
+void write_level_line(con::Console& c, float alpha) {
   const float percent = static_cast<float>(static_cast<double>(alpha) * 100.0);
   c.put_line(con::Record()
                  .text(con::sjis("  有意水準 "))
@@ -23,27 +23,27 @@ void level_line(con::Console& c, float alpha) {
                  .text(con::sjis(" パ－セントで, ")));
 }
 
-bool decide(con::Console& c, float pge, float pgt, float alpha, std::string_view reject,
-            std::string_view accept, Urand1& gen) {
+bool randomized_decision(con::Console& c, float pge, float pgt, float alpha, std::string_view reject,
+            std::string_view accept, UniformGenerator& gen) {
   bool rejected = false;
   if (pge <= alpha) {
-    level_line(c, alpha);
+    write_level_line(c, alpha);
     rejected = true;
   } else if (pgt < pge && pgt < alpha) {
     const double h = (static_cast<double>(alpha) - static_cast<double>(pgt)) /
                      (static_cast<double>(pge) - static_cast<double>(pgt));
-    const float u = gen.urand1_();
+    const float u = gen.next();
     c.write({con::sjis(" ランザミザ－ション検定によって ")});
-    level_line(c, alpha);
+    write_level_line(c, alpha);
     rejected = static_cast<double>(u) <= h;
   } else {
-    level_line(c, alpha);
+    write_level_line(c, alpha);
   }
   c.write({con::sjis(rejected ? reject : accept)});
   return rejected;
 }
 
-void p_value_line(con::Console& c, float pge, float pgt, std::string_view head, bool blank_after) {
+void write_p_value_line(con::Console& c, float pge, float pgt, std::string_view head, bool blank_after) {
   con::Record r;
   r.text(con::sjis(head));
   if (pge == pgt) {

@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-#include "common/urand.h"
+#include "common/uniform_generator.h"
 #include "console/console.h"
 
 namespace common {
@@ -19,18 +19,18 @@ extern const char* const kAcceptHomogeneity;  // " 一様性の帰無仮説は�
 
 // The level line ("  有意水準 ",F10.5," パ－セントで, ") with alpha * 100
 // formed in double and rounded to single.
-void level_line(con::Console& c, float alpha);
+void write_level_line(con::Console& c, float alpha);
 
 // Writes the decision lines; draws one value from gen only when the decision
 // is randomized. reject and accept are UTF-8 texts written free-form.
 // Returns true when the null hypothesis is rejected.
-bool decide(con::Console& c, float pge, float pgt, float alpha, std::string_view reject,
-            std::string_view accept, Urand1& gen);
+bool randomized_decision(con::Console& c, float pge, float pgt, float alpha, std::string_view reject,
+            std::string_view accept, UniformGenerator& gen);
 
 // The P-value line (head,F8.5," です.") or (head,F8.5," から",F8.5," です."),
 // the second with pgt first; head is UTF-8 (" P 値は " for the trend test).
 // With blank_after an empty line follows.
-void p_value_line(con::Console& c, float pge, float pgt, std::string_view head, bool blank_after);
+void write_p_value_line(con::Console& c, float pge, float pgt, std::string_view head, bool blank_after);
 
 }  // namespace common
 

@@ -11,7 +11,7 @@
 
 #include <cstdint>
 
-#include "common/groupdata.h"
+#include "common/group_data.h"
 #include "console/console.h"
 
 namespace common {

@@ -14,7 +14,7 @@ namespace common {
 void echo_rows(con::Console& c, const float* a, int32_t n, int per, int lead, int w, int d);
 
 // The shared echo printer: five values a record in (5(2X,F11.5)).
-void dout_(con::Console& c, const float* a, int32_t n);
+void echo_five_per_line(con::Console& c, const float* a, int32_t n);
 
 }  // namespace common
 

@@ -35,7 +35,7 @@ float half_sum(float a, float b) {
 
 }  // namespace
 
-float median_(const float* x, int32_t n) {
+float median(const float* x, int32_t n) {
   // With nothing to split, the parts are empty; their first entries hold
   // nothing from this run, taken as zeros.
   if (n <= 0) return 0.0f;
@@ -127,7 +127,7 @@ float median_of_scratch(float* x, int32_t n) {
     if (std::isnan(x[l])) any_nan = true;
     if (x[l] == 0.0f) (std::signbit(x[l]) ? minus_zero : plus_zero) = true;
   }
-  if (any_nan || (plus_zero && minus_zero)) return median_(x, n);
+  if (any_nan || (plus_zero && minus_zero)) return median(x, n);
 
   float* const split = std::partition(x, x + n, [m](float y) { return static_cast<double>(y) <= m; });
   const int32_t k = static_cast<int32_t>(split - x);

@@ -1,4 +1,4 @@
-// median_: the sample median of x[0..n-1] (the middle value, or the mean of the
+// median: the sample median of x[0..n-1] (the middle value, or the mean of the
 // two middle values added in double, halved and rounded to single), found by
 // splitting at the mean and selecting in the part that holds the middle.
 // A NaN always counts as above the mean and never as an extreme, so values with
@@ -10,12 +10,12 @@
 
 namespace common {
 
-float median_(const float* x, int32_t n);
+float median(const float* x, int32_t n);
 
-// The same value as median_(x, n), for a caller whose x is scratch: x may be
+// The same value as median(x, n), for a caller whose x is scratch: x may be
 // reordered. Without a NaN and without both signs of zero, equal values are
 // bit-identical and no order statistic depends on the input order, so the
-// split is made in place and no copy is taken; otherwise it is median_.
+// split is made in place and no copy is taken; otherwise it is median.
 float median_of_scratch(float* x, int32_t n);
 
 }  // namespace common

@@ -4,7 +4,7 @@
 // mixtures share one factor). The residual count is the total of the sizes as
 // typed, so a negative total echoes at most one empty record and sorts nothing.
 #include "common/echo.h"
-#include "common/order.h"
+#include "common/sort.h"
 #include "console/cp932.h"
 #include "search.h"
 
@@ -15,14 +15,14 @@ void dista_(con::Console& c, State& st) {
   statis_(st.inp2_, st.inp1_, a);
   c.write({});
   c.write({con::sjis(" 調整観測値は ")});
-  common::dout_(c, st.inp2_, st.inp1_);
+  common::echo_five_per_line(c, st.inp2_, st.inp1_);
   c.write({});
   c.write({});
   c.write({"-------------------------------------------"});
   c.write({con::sjis("分布探索")});
   c.write({});
 
-  common::order_(st.inp2_, st.inp1_);
+  common::sort_ascending(st.inp2_, st.inp1_);
   scale_factors(a, st.ans1_);
   const float* z = st.inp2_;
   const int32_t n = st.inp1_;

@@ -5,7 +5,7 @@
 // usual; a NaN argument is returned as it is.
 #include <cmath>
 
-#include "common/fpnan.h"
+#include "common/invalid_nan.h"
 #include "tails.h"
 
 namespace distsearch {

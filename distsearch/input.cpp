@@ -23,7 +23,7 @@ void input_(con::Console& c, State& st) {
   texts.group_more = "個入力してください.";
   texts.level = nullptr;
   texts.echo_heading = " 標本(群)目の観測値は ";
-  common::group_dialogue(c, texts, common::kMaxGroupSize, common::dout_, st.grp);
+  common::group_dialogue(c, texts, common::kMaxGroupSize, common::echo_five_per_line, st.grp);
   // A group of one has the residual 0/0, which leaves every distance 0, and a
   // group of none or a negative size adds nothing: neither can be measured.
   common::refuse_small_groups(c, st.grp, 2);

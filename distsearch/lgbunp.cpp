@@ -4,13 +4,14 @@
 // gives exactly 0, a large negative one exactly 1; NaN and +-Inf give NaN.
 #include <cmath>
 
+#include "common/constants.h"
 #include "tails.h"
 
 namespace distsearch {
 
 void lgbunp_(const float& x, float& q) {
   const float r3 = static_cast<float>(std::sqrt(static_cast<double>(3.0f)));
-  const float u = static_cast<float>(static_cast<double>(3.1415927f) *  // pi
+  const float u = static_cast<float>(static_cast<double>(common::kPi) *
                                      static_cast<double>(x) / static_cast<double>(r3));
   logis_(u, q);
 }

@@ -5,6 +5,7 @@
 // marked; the divisors themselves are carried in double.
 #include <cmath>
 
+#include "common/constants.h"
 #include "search.h"
 
 namespace distsearch {
@@ -18,7 +19,7 @@ float single_sqrt(float v) { return static_cast<float>(std::sqrt(static_cast<dou
 void scale_factors(float a_in, float f[kScaleFactors]) {
   const double a = static_cast<double>(a_in);
   // Mean absolute value of the standard normal: sqrt(2/pi).
-  const double e1 = static_cast<double>(single_sqrt(0.63661975f));  // 2/pi
+  const double e1 = static_cast<double>(single_sqrt(common::kTwoOverPi));
   f[0] = static_cast<float>(a / e1);
   // Contaminated normal: E1 * 1.1 / sqrt(1.4).
   f[1] = static_cast<float>(
@@ -26,7 +27,7 @@ void scale_factors(float a_in, float f[kScaleFactors]) {
   // Logistic: 2 ln 2 * sqrt(3) / pi.
   const double l = static_cast<double>(static_cast<float>(std::log(static_cast<double>(2.0f))));
   f[2] = static_cast<float>(
-      a / ((l + l) * static_cast<double>(single_sqrt(3.0f)) / static_cast<double>(3.1415927f)));
+      a / ((l + l) * static_cast<double>(single_sqrt(3.0f)) / static_cast<double>(common::kPi)));
   // Double exponential: 1/sqrt(2), applied as a product with sqrt(2).
   f[3] = static_cast<float>(a * static_cast<double>(single_sqrt(2.0f)));
   // Both outlier mixtures: (49 E1 + 3) / sqrt(2891).

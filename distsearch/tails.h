@@ -6,12 +6,12 @@
 #ifndef DISTSEARCH_TAILS_H
 #define DISTSEARCH_TAILS_H
 
-#include "common/normp.h"
+#include "common/normal_tail.h"
 
 namespace distsearch {
 
 // The normal upper tail, under the name this program uses for it.
-inline void norm_(const float& x, float& q) { common::normp_(x, q); }
+inline void norm_(const float& x, float& q) { q = common::normal_upper_tail(x); }
 
 void cnbunp_(const float& x, float& q);   // 0.95 N(0,1) + 0.05 N(0,9), unit variance
 void lgbunp_(const float& x, float& q);   // logistic of scale sqrt(3)/pi

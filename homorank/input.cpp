@@ -25,7 +25,7 @@ const common::DialogueTexts kTexts = {
 }  // namespace
 
 void input_(con::Console& c, State& st) {
-  common::group_dialogue(c, kTexts, kMaxSize, common::dout_, st.grp);
+  common::group_dialogue(c, kTexts, kMaxSize, common::echo_five_per_line, st.grp);
   st.as1_ = common::grand_mean(st.grp);
 
   // Every group needs an observation: the mean rank divides by the size, and

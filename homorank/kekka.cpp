@@ -48,9 +48,9 @@ void kekka_(con::Console& c, State& st) {
                  .f(static_cast<double>(h), 10, 5)
                  .text(con::sjis(" です")));
   c.put_line("");
-  common::p_value_line(c, pge, pgt, " 　ｐ値は ", false);
+  common::write_p_value_line(c, pge, pgt, " 　ｐ値は ", false);
   c.write({});
-  common::decide(c, pge, pgt, st.grp.alpha, common::kRejectHomogeneity, common::kAcceptHomogeneity,
+  common::randomized_decision(c, pge, pgt, st.grp.alpha, common::kRejectHomogeneity, common::kAcceptHomogeneity,
                  st.gen);
   c.write({});
   c.write({con::sjis("*********点推定*********")});

@@ -5,10 +5,10 @@
 // otherwise from 9999 rearrangements of the ranks compared on TR to 4 decimals.
 #include <cstdint>
 
-#include "common/chi2p.h"
-#include "common/midrank.h"
-#include "common/round4.h"
-#include "common/urand.h"
+#include "common/chi_square_tail.h"
+#include "common/mid_ranks.h"
+#include "common/randomization.h"
+#include "common/uniform_generator.h"
 #include "console/cp932.h"
 #include "homorank/homorank.h"
 
@@ -20,22 +20,16 @@ namespace {
 // place (never restored) and counting statistics at or above, and above, the
 // observed one. The counts are divided by 10000.
 void randomize_(State& st, int32_t ntot) {
-  const common::Round4 observed = common::round4(st.rte1_[0]);
+  common::TailCounter tail(st.rte1_[0]);
   const int32_t m = ntot - st.grp.nsize[0];
-  int32_t cge = 0;
-  int32_t cgt = 0;
-  for (int round = 0; round < kRounds; ++round) {
-    if (m >= 1) {
-      st.gen.shuffle(st.rmid, ntot, m);
-    }
+  for (int round = 0; round < common::kRandomRepeats; ++round) {
+    st.gen.shuffle(st.rmid, ntot, m);
     float t = 0.0f;
     trnst_(st, st.rmid, ntot, t);
-    const common::Round4 a = common::round4(t);
-    if (common::round4_ge(a, observed)) ++cge;
-    if (common::round4_gt(a, observed)) ++cgt;
+    tail.add(t);
   }
-  st.rte1_[2] = static_cast<float>(static_cast<double>(cge) / 10000.0);
-  st.rte1_[3] = static_cast<float>(static_cast<double>(cgt) / 10000.0);
+  st.rte1_[2] = tail.share_at_least();
+  st.rte1_[3] = tail.share_above();
 }
 
 }  // namespace
@@ -44,13 +38,9 @@ void rtest_(con::Console& c, State& st) {
   const common::GroupData& g = st.grp;
   const int32_t ntot = g.ntotal;
 
-  // Pool in group order.
-  int32_t pos = 0;
-  for (int i = 0; i < g.groups(); ++i) {
-    for (int j = 0; j < g.count(i); ++j) st.zpool[pos++] = g.xobs[i][j];
-  }
+  common::pool_observations(g, st.zpool);
 
-  common::rank_(st.zpool, st.rmid, ntot);
+  common::mid_ranks(st.zpool, st.rmid, ntot);
   rank_print_(c, st.rmid, ntot);
 
   trnst_(st, st.rmid, ntot, st.rte1_[0]);
@@ -58,18 +48,13 @@ void rtest_(con::Console& c, State& st) {
 
   rtstat_(st.rmid, ntot, st.rte1_[0], st.rte1_[1]);
 
-  bool large = true;
-  for (int i = 0; i < g.groups(); ++i) {
-    if (g.nsize[i] < kLargeGroup) large = false;
-  }
-  if (large) {
+  if (common::all_groups_large(g)) {
     // K - 1 taken in 64 bits: the most negative K has no 32-bit K - 1. Every
     // nu of 0 or below takes the same series (no terms), so such a nu is held
     // at the most negative 32-bit value.
     const int64_t nu_wide = static_cast<int64_t>(g.ngroup) - 1;
     const int32_t nu = nu_wide < INT32_MIN ? INT32_MIN : static_cast<int32_t>(nu_wide);
-    float p = 0.0f;
-    common::chi2p_(nu, st.rte1_[1], p);
+    const float p = common::chi_square_upper_tail(nu, st.rte1_[1]);
     st.rte1_[2] = p;
     st.rte1_[3] = p;
   } else {

@@ -8,15 +8,13 @@
 
 #include <cstdint>
 
-#include "common/groupdata.h"
-#include "common/urand.h"
+#include "common/group_data.h"
+#include "common/uniform_generator.h"
 
 namespace homorank {
 
 constexpr int kMaxSize = 100;    // largest group (the dialogue refuses more)
 constexpr int kMaxTotal = 1000;  // 10 groups of 100
-constexpr int kRounds = 9999;    // random rearrangements of the ranks
-constexpr int kLargeGroup = 30;  // every group this large: chi-square P value
 
 struct State {
   common::GroupData grp;  // inp3_ K, inp1_ N(i), inp2_ X(i,j), inp4_ NTOT, inp5_ alpha
@@ -30,7 +28,7 @@ struct State {
   float rmid[kMaxTotal] = {};           // R: their mid-ranks, rearranged in place
   float rbar[common::kMaxGroups] = {};  // mean ranks of the last trnst_ call
 
-  common::Urand1 gen;  // urand1_: rearrangements, then the randomized decision
+  common::UniformGenerator gen;  // urand1_: rearrangements, then the randomized decision
 };
 
 }  // namespace homorank

@@ -11,7 +11,7 @@
 
 #include "multicomp/bisection.h"
 #include "multicomp/normal.h"
-#include "numlib/daqei.h"
+#include "numlib/real_line_quadrature.h"
 
 namespace multicomp {
 namespace {
@@ -72,7 +72,7 @@ double finta_(const State& st, const double& z) {
 double eqa_(State& st, const double& x) {
   st.xtrial = x;
   const State& cst = st;
-  numlib::daqei_(
+  numlib::integrate_real_line(
       st.lib, [&cst](const double& z) { return finta_(cst, z); }, st.eps, st.eps, kNmin, kNmax,
       st.s, st.err, st.nev, st.icon);
   return st.s - (1.0 - static_cast<double>(st.grp.alpha));

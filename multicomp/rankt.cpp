@@ -9,15 +9,15 @@
 #include <cstdint>
 #include <string>
 
-#include "common/midrank.h"
-#include "common/order.h"
+#include "common/mid_ranks.h"
+#include "common/sort.h"
 #include "console/cp932.h"
 #include "console/format.h"
 #include "multicomp/percent_point.h"
 
 namespace multicomp {
 
-void rank_(const float* z, float* r, int32_t np, int32_t n1) { common::rank_first_(z, r, n1, np); }
+void rank_(const float* z, float* r, int32_t np, int32_t n1) { common::mid_ranks_of_first(z, r, n1, np); }
 
 void order_(const State& st, int32_t n1, int32_t n2, float* d, int32_t m) {
   int32_t k = 0;
@@ -27,7 +27,7 @@ void order_(const State& st, int32_t n1, int32_t n2, float* d, int32_t m) {
                                   static_cast<double>(st.zpool[n1 + b]));
     }
   }
-  common::order_(d, m);
+  common::sort_ascending(d, m);
 }
 
 void rankt_(con::Console& c, State& st) {

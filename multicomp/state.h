@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "common/groupdata.h"
+#include "common/group_data.h"
 #include "numlib/library.h"
 
 namespace multicomp {

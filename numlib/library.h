@@ -23,7 +23,7 @@ class MessageSink {
 };
 
 struct Library {
-  // First-call tables of daqei_ (built once per run, on the first call).
+  // First-call tables of integrate_real_line (built once per run, on the first call).
   int32_t first = 0;                // 1 once the tables exist
   double epsm = 0.0;                // machine epsilon as the library states it
   double tiny = 0.0;                // epsm * 1e-30

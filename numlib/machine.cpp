@@ -5,8 +5,8 @@
 
 namespace numlib {
 
-double dmach_(const double& /*unused*/) { return 2.22e-16; }
+double unit_roundoff(const double& /*unused*/) { return 2.22e-16; }
 
-double dfmax_(const double& /*unused*/) { return 1.7976931348623157e308; }
+double largest_double(const double& /*unused*/) { return 1.7976931348623157e308; }
 
 }  // namespace numlib

@@ -29,7 +29,7 @@ constexpr const char* kUnitNotice = " *****  MESSAGE UNIT WAS NEGATIVE, SIGN CHA
 
 }  // namespace
 
-void mgnuml_(Library& lib, const int32_t& icon, const ClassCode& code) {
+void write_condition_message(Library& lib, const int32_t& icon, const ClassCode& code) {
   if (lib.msglevel < 0) return;
   if (icon < lib.msglevel) return;
   con::Record r;
@@ -39,12 +39,12 @@ void mgnuml_(Library& lib, const int32_t& icon, const ClassCode& code) {
   emit(lib, lib.msgunit, r.str());
 }
 
-void mgset_(Library& lib, const int32_t& level, const int32_t& unit) {
+void set_message_level(Library& lib, const int32_t& level, const int32_t& unit) {
   lib.msglevel = clamp32(static_cast<int64_t>(level) * 10000);
   if (level >= 0) lib.msgunit = unit;
 }
 
-void numlvl_(Library& lib) {
+void write_status_banner(Library& lib) {
   emit(lib, lib.msgunit, "0");
   emit(lib, lib.msgunit, " *****  LIBRARY STATUS ( NUML  V5.1L00 )  *****");
   emit(lib, lib.msgunit, "");

@@ -26,7 +26,7 @@ const common::DialogueTexts kTexts = {
 }  // namespace
 
 void input_(con::Console& c, State& st) {
-  common::group_dialogue(c, kTexts, kMaxSize, common::dout_, st.grp);
+  common::group_dialogue(c, kTexts, kMaxSize, common::echo_five_per_line, st.grp);
   st.gmean = common::grand_mean(st.grp);
   common::refuse_small_groups(c, st.grp, 1);
 }

@@ -47,15 +47,15 @@ void kekka_(con::Console& c, State& st) {
 
   text_line(c, " 帰無仮説が一様性で対立仮説が傾向性の ");
   statistic_lines(c, st.rte1[0], st.rte1[1]);
-  common::p_value_line(c, st.rte1[4], st.rte1[5], p_head, true);
-  common::decide(c, st.rte1[4], st.rte1[5], alpha, common::kRejectHomogeneity,
+  common::write_p_value_line(c, st.rte1[4], st.rte1[5], p_head, true);
+  common::randomized_decision(c, st.rte1[4], st.rte1[5], alpha, common::kRejectHomogeneity,
                  common::kAcceptHomogeneity, st.gen1);
 
   c.write({});
   text_line(c, " 帰無仮説が一様性で対立仮説が『傾向性がない』の ");
   statistic_lines(c, st.rte1[2], st.rte1[3]);
-  common::p_value_line(c, st.rte1[6], st.rte1[7], p_head, true);
-  common::decide(c, st.rte1[6], st.rte1[7], alpha,
+  common::write_p_value_line(c, st.rte1[6], st.rte1[7], p_head, true);
+  common::randomized_decision(c, st.rte1[6], st.rte1[7], alpha,
                  " 帰無仮説は棄却され『傾向性がない』が受容された. ",
                  " 帰無仮説は棄却されなかった. ", st.gen1);
 

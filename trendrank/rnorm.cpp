@@ -4,20 +4,20 @@
 // functions are evaluated in double. u1 = 1.0 gives two zeros.
 #include <cmath>
 
+#include "common/constants.h"
 #include "state.h"
 
 namespace trendrank {
 
 namespace {
-constexpr float kTwoPi = 6.2831855f;  // 2 pi, 0x40C90FDB
 }  // namespace
 
-void rnorm_(common::Urand3& gen, float& z1, float& z2) {
-  const float u1 = gen.urand3_();
-  const float u2 = gen.urand3_();
+void rnorm_(common::NonzeroUniformGenerator& gen, float& z1, float& z2) {
+  const float u1 = gen.next();
+  const float u2 = gen.next();
   const float l = static_cast<float>(std::log(static_cast<double>(u1)));
   const float r = static_cast<float>(std::sqrt(-(static_cast<double>(l) + static_cast<double>(l))));
-  const float a = static_cast<float>(static_cast<double>(u2) * static_cast<double>(kTwoPi));
+  const float a = static_cast<float>(static_cast<double>(u2) * static_cast<double>(common::kTwoPi));
   z1 = static_cast<float>(static_cast<double>(r) * std::cos(static_cast<double>(a)));
   z2 = static_cast<float>(static_cast<double>(r) * std::sin(static_cast<double>(a)));
 }

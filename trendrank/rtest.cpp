@@ -5,9 +5,9 @@
 // otherwise the ranks after the first group are rearranged at random.
 #include <cmath>
 
-#include "common/midrank.h"
-#include "common/round4.h"
-#include "common/urand.h"
+#include "common/mid_ranks.h"
+#include "common/randomization.h"
+#include "common/uniform_generator.h"
 #include "state.h"
 
 namespace trendrank {
@@ -35,7 +35,7 @@ void simulate(State& st) {
   const double tdev = static_cast<double>(st.rte1[3]);
   int32_t count1 = 0;
   int32_t count2 = 0;
-  for (int rep = 0; rep < kRepeats; ++rep) {
+  for (int rep = 0; rep < common::kRandomRepeats; ++rep) {
     for (int32_t h = 0; h < pairs; ++h) {
       float z1 = 0.0f;
       float z2 = 0.0f;
@@ -58,9 +58,9 @@ void simulate(State& st) {
     if (b >= ttrend) ++count1;
     if (v >= tdev) ++count2;
   }
-  st.rte1[4] = static_cast<float>(static_cast<double>(count1) / 10000.0);
+  st.rte1[4] = common::share_of_repeats(count1);
   st.rte1[5] = st.rte1[4];
-  st.rte1[6] = static_cast<float>(static_cast<double>(count2) / 10000.0);
+  st.rte1[6] = common::share_of_repeats(count2);
   st.rte1[7] = st.rte1[6];
 }
 
@@ -69,49 +69,34 @@ void simulate(State& st) {
 void randomize(State& st) {
   const int32_t ntot = st.grp.ntotal;
   const int32_t m = ntot - st.grp.nsize[0];  // 0 <= m < ntot: every size is at least 1
-  const common::Round4 a1 = common::round4(st.rte1[0]);
-  const common::Round4 a2 = common::round4(st.rte1[2]);
-  int32_t cge1 = 0;
-  int32_t cgt1 = 0;
-  int32_t cge2 = 0;
-  int32_t cgt2 = 0;
-  for (int rep = 0; rep < kRepeats; ++rep) {
+  common::TailCounter trend(st.rte1[0]);
+  common::TailCounter departure(st.rte1[2]);
+  for (int rep = 0; rep < common::kRandomRepeats; ++rep) {
     st.gen1.shuffle(st.rmid, ntot, m);
     float s1 = 0.0f;
     float s2 = 0.0f;
     trnst_(st, st.rmid, ntot, s1, s2);
-    const common::Round4 b1 = common::round4(s1);
-    const common::Round4 b2 = common::round4(s2);
-    if (common::round4_ge(b1, a1)) ++cge1;
-    if (common::round4_gt(b1, a1)) ++cgt1;
-    if (common::round4_ge(b2, a2)) ++cge2;
-    if (common::round4_gt(b2, a2)) ++cgt2;
+    trend.add(s1);
+    departure.add(s2);
   }
-  st.rte1[4] = static_cast<float>(static_cast<double>(cge1) / 10000.0);
-  st.rte1[5] = static_cast<float>(static_cast<double>(cgt1) / 10000.0);
-  st.rte1[6] = static_cast<float>(static_cast<double>(cge2) / 10000.0);
-  st.rte1[7] = static_cast<float>(static_cast<double>(cgt2) / 10000.0);
+  st.rte1[4] = trend.share_at_least();
+  st.rte1[5] = trend.share_above();
+  st.rte1[6] = departure.share_at_least();
+  st.rte1[7] = departure.share_above();
 }
 
 }  // namespace
 
 void rtest_(State& st) {
   const int32_t k = st.grp.groups();
-  int32_t pos = 0;
-  for (int32_t i = 0; i < k; ++i) {
-    st.rte2[i] = static_cast<float>(st.grp.nsize[i]);
-    for (int32_t j = 0; j < st.grp.count(i); ++j) st.zpool[pos++] = st.grp.xobs[i][j];
-  }
+  for (int32_t i = 0; i < k; ++i) st.rte2[i] = static_cast<float>(st.grp.nsize[i]);
+  common::pool_observations(st.grp, st.zpool);
   const int32_t ntot = st.grp.ntotal;
-  common::rank_(st.zpool, st.rmid, ntot);
+  common::mid_ranks(st.zpool, st.rmid, ntot);
   trnst_(st, st.rmid, ntot, st.rte1[0], st.rte1[2]);
   rtstat_(st.rmid, ntot, st.rte1[0], st.rte1[2], st.rte1[1], st.rte1[3]);
 
-  bool all_large = true;
-  for (int32_t i = 0; i < k; ++i) {
-    if (st.grp.nsize[i] < kLargeGroup) all_large = false;
-  }
-  if (all_large) {
+  if (common::all_groups_large(st.grp)) {
     simulate(st);
   } else {
     randomize(st);

@@ -8,16 +8,14 @@
 
 #include <cstdint>
 
-#include "common/groupdata.h"
-#include "common/urand.h"
+#include "common/group_data.h"
+#include "common/uniform_generator.h"
 #include "console/console.h"
 
 namespace trendrank {
 
 constexpr int kMaxSize = 100;    // observations in one group
 constexpr int kMaxTotal = 1000;  // observations in all
-constexpr int kRepeats = 9999;   // rearrangements or simulated statistics
-constexpr int kLargeGroup = 30;  // every group this large: simulate the limit law
 
 struct State {
   common::GroupData
@@ -36,8 +34,8 @@ struct State {
   float res3[common::kMaxGroups] = {};      // EFF: smoothed effects
   float res2[common::kMaxGroups + 1] = {};  // centre, then the location estimates
 
-  common::Urand1 gen1;  // permutations, then the randomized decisions
-  common::Urand3 gen3;  // normal deviates of the simulation
+  common::UniformGenerator gen1;  // permutations, then the randomized decisions
+  common::NonzeroUniformGenerator gen3;  // normal deviates of the simulation
 
   float zpool[kMaxTotal] = {};  // the pooled observations
   float rmid[kMaxTotal] = {};   // their mid-ranks (rearranged in place)
@@ -56,7 +54,7 @@ void trnst_(State& st, const float* r, int32_t n, float& s1, float& s2);
 void rtstat_(const float* r, int32_t n, float s1, float s2, float& t1, float& t2);
 
 // Two standard normal deviates (Box-Muller) from two draws of the second generator.
-void rnorm_(common::Urand3& gen, float& z1, float& z2);
+void rnorm_(common::NonzeroUniformGenerator& gen, float& z1, float& z2);
 
 // The test: statistics, their P values (simulation or randomization) into rte1.
 void rtest_(State& st);

@@ -3,7 +3,7 @@
 // and sdev = sum N(i)(rbar - fit)^2 with c = (N+1)/2, carried in double and
 // stored once in single. rtstat_ multiplies both by (N-1) / sum (R - c)^2;
 // with all ranks tied that divisor is 0 and the results are NaN.
-#include "common/midrank.h"
+#include "common/mid_ranks.h"
 #include "state.h"
 
 namespace trendrank {

@@ -24,10 +24,10 @@ struct Outcome {
   uint32_t state_after;
 };
 
-Outcome run(float pge, float pgt, float alpha, common::Urand1 gen) {
+Outcome run(float pge, float pgt, float alpha, common::UniformGenerator gen) {
   Outcome o;
   o.out = testsupport::printed([&](con::Console& c) {
-    o.rejected = common::decide(c, pge, pgt, alpha, common::kRejectHomogeneity,
+    o.rejected = common::randomized_decision(c, pge, pgt, alpha, common::kRejectHomogeneity,
                                 common::kAcceptHomogeneity, gen);
   });
   o.state_after = gen.state();
@@ -52,7 +52,7 @@ TEST(Decision, Branches) {
       {"NaN pgt", 0.06f, nan, 0.05f, false, kLevel5 + kAccept},
   };
   for (const Case& tc : cases) {
-    Outcome o = run(tc.pge, tc.pgt, tc.alpha, common::Urand1());
+    Outcome o = run(tc.pge, tc.pgt, tc.alpha, common::UniformGenerator());
     EXPECT_EQ(o.out, tc.lines) << tc.name;
     EXPECT_EQ(o.state_after, 0u) << tc.name << ": nothing may be drawn";
   }
@@ -66,28 +66,28 @@ TEST(Decision, RandomizedBetweenThePValues) {
                    (static_cast<double>(0.06f) - static_cast<double>(0.04f));
   ASSERT_GT(h, 0.4881449);
   ASSERT_LT(h, 0.5212935);
-  Outcome first = run(0.06f, 0.04f, 0.05f, common::Urand1());
+  Outcome first = run(0.06f, 0.04f, 0.05f, common::UniformGenerator());
   EXPECT_EQ(first.out, kRandom + kLevel5 + kReject);
   EXPECT_TRUE(first.rejected);
   EXPECT_EQ(first.state_after, 1048283073u);
 
-  common::Urand1 g;
-  g.urand1_();
+  common::UniformGenerator g;
+  g.next();
   Outcome second = run(0.06f, 0.04f, 0.05f, g);
   EXPECT_EQ(second.out, kRandom + kLevel5 + kAccept);
   EXPECT_FALSE(second.rejected);
 }
 
 TEST(Decision, NaNLevelAcceptsWithoutDraw) {
-  Outcome o = run(0.06f, 0.04f, std::nanf(""), common::Urand1());
+  Outcome o = run(0.06f, 0.04f, std::nanf(""), common::UniformGenerator());
   EXPECT_EQ(o.state_after, 0u);
   EXPECT_FALSE(o.rejected);
 }
 
 TEST(Decision, LevelLineBytes) {
   const std::string out = testsupport::printed([](con::Console& c) {
-    common::level_line(c, 0.05f);
-    common::level_line(c, 123456.0f);  // too wide for F10.5
+    common::write_level_line(c, 0.05f);
+    common::write_level_line(c, 123456.0f);  // too wide for F10.5
   });
   const std::string dash = "\x81\x7C";
   EXPECT_EQ(out, "  \x97\x4C\x88\xD3\x90\x85\x8F\x80    5.00000 \x83\x70" + dash +
@@ -117,7 +117,7 @@ TEST(Decision, PValueLine) {
   };
   for (const Case& tc : cases) {
     EXPECT_EQ(testsupport::printed([&](con::Console& c) {
-                common::p_value_line(c, tc.pge, tc.pgt, " P 値は ", tc.blank);
+                common::write_p_value_line(c, tc.pge, tc.pgt, " P 値は ", tc.blank);
               }),
               tc.line)
         << tc.name;

@@ -36,17 +36,17 @@ const common::DialogueTexts kTexts = {
 TEST(EchoPrinter, RecordsOfFiveAndTheRemainder) {
   float a[12];
   for (int k = 0; k < 12; ++k) a[k] = static_cast<float>(k + 1);
-  Outcome r = run("", [&](con::Console& c) { common::dout_(c, a, 12); });
+  Outcome r = run("", [&](con::Console& c) { common::echo_five_per_line(c, a, 12); });
   EXPECT_EQ(r.out,
             "      1.00000      2.00000      3.00000      4.00000      5.00000\r\n"
             "      6.00000      7.00000      8.00000      9.00000     10.00000\r\n"
             "     11.00000     12.00000\r\n");
-  EXPECT_EQ(run("", [&](con::Console& c) { common::dout_(c, a, 5); }).out.size(), 67u);
-  EXPECT_EQ(run("", [&](con::Console& c) { common::dout_(c, a, 0); }).out, "");
-  EXPECT_EQ(run("", [&](con::Console& c) { common::dout_(c, a, -3); }).out, "\r\n");
-  EXPECT_EQ(run("", [&](con::Console& c) { common::dout_(c, a, -5); }).out, "");
+  EXPECT_EQ(run("", [&](con::Console& c) { common::echo_five_per_line(c, a, 5); }).out.size(), 67u);
+  EXPECT_EQ(run("", [&](con::Console& c) { common::echo_five_per_line(c, a, 0); }).out, "");
+  EXPECT_EQ(run("", [&](con::Console& c) { common::echo_five_per_line(c, a, -3); }).out, "\r\n");
+  EXPECT_EQ(run("", [&](con::Console& c) { common::echo_five_per_line(c, a, -5); }).out, "");
   float wide[2] = {1234567.5f, -0.000004f};
-  EXPECT_EQ(run("", [&](con::Console& c) { common::dout_(c, wide, 2); }).out,
+  EXPECT_EQ(run("", [&](con::Console& c) { common::echo_five_per_line(c, wide, 2); }).out,
             "  ***********      0.00000\r\n");
 }
 
@@ -54,7 +54,7 @@ TEST(GroupDialogue, PromptsReadsAndEcho) {
   common::GroupData d;
   // K = 3, sizes typed over two lines, a group of size 0 reads no line.
   Outcome r = run("3\n2 0\n1\n1.5 2\n7\n0.05\n", [&](con::Console& c) {
-    common::group_dialogue(c, kTexts, 100, common::dout_, d);
+    common::group_dialogue(c, kTexts, 100, common::echo_five_per_line, d);
   });
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(d.ngroup, 3);
@@ -84,11 +84,11 @@ TEST(GroupDialogue, PromptsReadsAndEcho) {
 TEST(GroupDialogue, RefusesWhatStorageCannotHold) {
   common::GroupData d;
   Outcome k11 = run(
-      "11\n", [&](con::Console& c) { common::group_dialogue(c, kTexts, 100, common::dout_, d); });
+      "11\n", [&](con::Console& c) { common::group_dialogue(c, kTexts, 100, common::echo_five_per_line, d); });
   EXPECT_EQ(k11.status, 8);
   EXPECT_EQ(k11.out, con::sjis(" 標本の個数(10 以下)を入力して下さい\r\n"));
   Outcome big = run("2\n3 101\n", [&](con::Console& c) {
-    common::group_dialogue(c, kTexts, 100, common::dout_, d);
+    common::group_dialogue(c, kTexts, 100, common::echo_five_per_line, d);
   });
   EXPECT_EQ(big.status, 8);
   EXPECT_EQ(big.out.find(con::sjis("第")), std::string::npos);  // no group prompt
@@ -99,7 +99,7 @@ TEST(GroupDialogue, RefusesWhatStorageCannotHold) {
   // K <= 0 leaves nothing to analyse: refused right after the count read,
   // like K = 11, in the dialogue and in the silent reader.
   Outcome none = run("-1\n0.05\n", [&](con::Console& c) {
-    common::group_dialogue(c, kTexts, 100, common::dout_, d);
+    common::group_dialogue(c, kTexts, 100, common::echo_five_per_line, d);
   });
   EXPECT_EQ(none.status, 8);
   EXPECT_EQ(none.out, k11.out);

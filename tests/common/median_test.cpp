@@ -1,4 +1,4 @@
-// median_ against a plain step-by-step reference of the split-and-select-sort
+// median against a plain step-by-step reference of the split-and-select-sort
 // method (mean in double, split in input order, partial selection sort of the
 // part that holds the middle), on small worked cases and on random data with
 // many ties, infinities and NaNs.
@@ -100,15 +100,15 @@ TEST(Median, WorkedCases) {
   };
   for (const Case& tc : cases) {
     const std::vector<float> before = tc.x;
-    EXPECT_EQ(common::median_(tc.x.data(), static_cast<int32_t>(tc.x.size())), tc.med);
+    EXPECT_EQ(common::median(tc.x.data(), static_cast<int32_t>(tc.x.size())), tc.med);
     EXPECT_EQ(std::memcmp(before.data(), tc.x.data(), before.size() * sizeof(float)), 0);
   }
 }
 
 TEST(Median, EmptyGivesZero) {
-  EXPECT_EQ(common::median_(nullptr, 0), 0.0f);
+  EXPECT_EQ(common::median(nullptr, 0), 0.0f);
   const float x[1] = {4.0f};
-  EXPECT_EQ(common::median_(x, -3), 0.0f);
+  EXPECT_EQ(common::median(x, -3), 0.0f);
 }
 
 TEST(Median, NaNsGoAboveAndStayInPlace) {
@@ -129,7 +129,7 @@ TEST(Median, NaNsGoAboveAndStayInPlace) {
       {{nan, 4, 4, 4}},
   };
   for (const Case& tc : cases) {
-    const float got = common::median_(tc.x.data(), static_cast<int32_t>(tc.x.size()));
+    const float got = common::median(tc.x.data(), static_cast<int32_t>(tc.x.size()));
     EXPECT_TRUE(same(got, reference_median(tc.x))) << tc.x.size();
   }
 }
@@ -150,11 +150,11 @@ TEST(Median, MatchesReferenceOnRandomDataWithTies) {
       if (kind == 4 && rng() % 15 == 0) v = INFINITY;              // one-sided infinity
       if (kind == 5) v = static_cast<float>(rng() % 1000) / 7.0f;  // mostly distinct
     }
-    const float got = common::median_(x.data(), n);
+    const float got = common::median(x.data(), n);
     const float want = reference_median(x);
     ASSERT_TRUE(same(got, want)) << "trial " << trial << " n " << n << ": " << got << " vs "
                                  << want;
-    // The variant that may reorder its scratch copy gives median_'s bits; in
+    // The variant that may reorder its scratch copy gives median's bits; in
     // odd trials some zeros turn negative, alone or beside positive ones.
     std::vector<float> scratch = x;
     if (trial % 2 == 1) {
@@ -162,7 +162,7 @@ TEST(Median, MatchesReferenceOnRandomDataWithTies) {
         if (v == 0.0f && (trial % 4 == 1 || rng() % 2 == 0)) v = -0.0f;
       }
     }
-    const float want_scratch = common::median_(scratch.data(), n);
+    const float want_scratch = common::median(scratch.data(), n);
     const float got_scratch = common::median_of_scratch(scratch.data(), n);
     ASSERT_TRUE(std::isnan(want_scratch) ? std::isnan(got_scratch)
                                          : std::signbit(got_scratch) == std::signbit(want_scratch) &&
@@ -177,7 +177,7 @@ TEST(Median, LargeOneSidedInputIsFast) {
   std::vector<float> x(500500, 1.0f);
   for (size_t i = 0; i < x.size(); ++i) x[i] = 1.0f + static_cast<float>(i % 7) * 0.125f;
   x[17] = 1e30f;
-  const float med = common::median_(x.data(), static_cast<int32_t>(x.size()));
+  const float med = common::median(x.data(), static_cast<int32_t>(x.size()));
   EXPECT_EQ(med, 1.375f);
 }
 

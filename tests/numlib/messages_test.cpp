@@ -12,7 +12,7 @@
 
 #include "console/console.h"
 #include "numlib/console_sink.h"
-#include "numlib/daqei.h"
+#include "numlib/real_line_quadrature.h"
 #include "numlib/library.h"
 
 namespace {
@@ -31,7 +31,7 @@ TEST(Messages, SilentUntilSet) {
   numlib::Library lib;
   Capture cap;
   lib.sink = &cap;
-  for (int32_t icon : {0, 1000, 25000, 30000}) numlib::mgnuml_(lib, icon, kCode);
+  for (int32_t icon : {0, 1000, 25000, 30000}) numlib::write_condition_message(lib, icon, kCode);
   EXPECT_TRUE(cap.lines.empty());
 }
 
@@ -60,8 +60,8 @@ TEST(Messages, LevelsAndLayout) {
     numlib::Library lib;
     Capture cap;
     lib.sink = &cap;
-    numlib::mgset_(lib, c.level, c.unit);
-    numlib::mgnuml_(lib, c.icon, kCode);
+    numlib::set_message_level(lib, c.level, c.unit);
+    numlib::write_condition_message(lib, c.icon, kCode);
     if (c.expected[0] == '\0') {
       EXPECT_TRUE(cap.lines.empty()) << c.level << " " << c.icon;
     } else {
@@ -73,8 +73,8 @@ TEST(Messages, LevelsAndLayout) {
 
 TEST(Messages, NegativeLevelKeepsUnit) {
   numlib::Library lib;
-  numlib::mgset_(lib, 0, 0);
-  numlib::mgset_(lib, -1, 9);
+  numlib::set_message_level(lib, 0, 0);
+  numlib::set_message_level(lib, -1, 9);
   EXPECT_EQ(lib.msglevel, -10000);
   EXPECT_EQ(lib.msgunit, 0);
 }
@@ -83,14 +83,14 @@ TEST(Messages, Banner) {
   numlib::Library lib;
   Capture cap;
   lib.sink = &cap;
-  numlib::numlvl_(lib);
+  numlib::write_status_banner(lib);
   const std::vector<std::string> six = {"6|0", "6| *****  LIBRARY STATUS ( NUML  V5.1L00 )  *****",
                                         "6|"};
   EXPECT_EQ(cap.lines, six);
 
   cap.lines.clear();
   lib.msgunit = -6;
-  numlib::numlvl_(lib);
+  numlib::write_status_banner(lib);
   const std::vector<std::string> minus = {
       "-6|0", "-6| *****  LIBRARY STATUS ( NUML  V5.1L00 )  *****", "-6|",
       "6|0 *****  MESSAGE UNIT WAS NEGATIVE, SIGN CHANGED"};
@@ -99,7 +99,7 @@ TEST(Messages, Banner) {
   EXPECT_EQ(cap.lines[3].size(), 2u + 1u + 47u);
 
   lib.msgunit = INT32_MIN;  // the sign change stays within 32 bits
-  numlib::numlvl_(lib);
+  numlib::write_status_banner(lib);
   EXPECT_EQ(lib.msgunit, INT32_MAX);
 }
 
@@ -108,12 +108,12 @@ TEST(Messages, QuadratureReports) {
   auto lib = std::make_unique<numlib::Library>();
   Capture cap;
   lib->sink = &cap;
-  numlib::mgset_(*lib, 0, 6);
+  numlib::set_message_level(*lib, 0, 6);
   double s = 0.0, err = 0.0;
   int32_t n = 0, icon = 0;
-  numlib::daqei_(
+  numlib::integrate_real_line(
       *lib, [](const double&) { return 0.0; }, -1.0, 0.0, 0, 0, s, err, n, icon);
-  numlib::daqei_(
+  numlib::integrate_real_line(
       *lib, [](const double&) { return 0.0; }, 1e-8, 1e-8, 20, 645, s, err, n, icon);
   const std::vector<std::string> lines = {"6| **** NUML ( G23-31-0101 ) CONDITION 30000 ****",
                                           "6| **** NUML ( G23-31-0101 ) CONDITION     0 ****"};
@@ -129,14 +129,14 @@ TEST(Messages, ConsoleUnits) {
     numlib::ConsoleSink sink(c, err);
     numlib::Library lib;
     lib.sink = &sink;
-    numlib::mgset_(lib, 0, 6);
-    numlib::mgnuml_(lib, 0, kCode);
-    numlib::mgset_(lib, 0, 0);
-    numlib::mgnuml_(lib, 1000, kCode);
-    numlib::mgset_(lib, 0, 7);
-    numlib::mgnuml_(lib, 2000, kCode);
-    numlib::mgset_(lib, 0, -6);
-    numlib::mgnuml_(lib, 3000, kCode);
+    numlib::set_message_level(lib, 0, 6);
+    numlib::write_condition_message(lib, 0, kCode);
+    numlib::set_message_level(lib, 0, 0);
+    numlib::write_condition_message(lib, 1000, kCode);
+    numlib::set_message_level(lib, 0, 7);
+    numlib::write_condition_message(lib, 2000, kCode);
+    numlib::set_message_level(lib, 0, -6);
+    numlib::write_condition_message(lib, 3000, kCode);
   });
   EXPECT_EQ(status, 0);
   EXPECT_EQ(out.str(), " **** NUML ( G23-31-0101 ) CONDITION     0 ****\r\n");

@@ -3,7 +3,7 @@
 // rounded to single where stored; the shift table is antisymmetric by negation
 // (D(j,i) = -D(i,j)) with zeros on the diagonal. Work arrays are sized to the
 // data, so any group sizes the data set holds are safe.
-#include "common/rankest.h"
+#include "common/rank_estimates.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +13,7 @@
 
 namespace common {
 
-void effects_(const GroupData& data, float* theta) {
+void rank_effects(const GroupData& data, float* theta) {
   const int k = data.groups();
   float d[kMaxGroups][kMaxGroups] = {};
   std::vector<float> diff;
@@ -46,7 +46,7 @@ void effects_(const GroupData& data, float* theta) {
   }
 }
 
-float rest2_(const GroupData& data, const float* theta) {
+float rank_centre(const GroupData& data, const float* theta) {
   const int k = data.groups();
   std::vector<float> e;
   for (int g = 0; g < k; ++g) {

@@ -1,6 +1,6 @@
 // Mid-ranks: ties share the average rank, NaN counts nothing, and the
 // first-m entry point ranks a prefix against the whole pooled sample.
-#include "common/midrank.h"
+#include "common/mid_ranks.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ TEST(MidRank, TiesGetAverageRanks) {
   for (const RankCase& tc : cases) {
     std::vector<float> p = tc.p;
     std::vector<float> r(p.size(), -1.0f);
-    common::rank_(p.data(), r.data(), static_cast<int32_t>(p.size()));
+    common::mid_ranks(p.data(), r.data(), static_cast<int32_t>(p.size()));
     EXPECT_EQ(r, tc.r) << tc.name;
     EXPECT_EQ(p.size(), tc.p.size());
     for (size_t i = 0; i < p.size(); ++i) {
@@ -42,7 +42,7 @@ TEST(MidRank, TiesGetAverageRanks) {
 TEST(MidRank, NaNCountsNothing) {
   const float p[3] = {NAN, 1.0f, 2.0f};
   float r[3];
-  common::rank_(p, r, 3);
+  common::mid_ranks(p, r, 3);
   EXPECT_EQ(r[0], 0.5f);
   EXPECT_EQ(r[1], 1.0f);
   EXPECT_EQ(r[2], 2.0f);
@@ -51,8 +51,8 @@ TEST(MidRank, NaNCountsNothing) {
 TEST(MidRank, EmptyOrNegativeCountWritesNothing) {
   float r[2] = {9.0f, 9.0f};
   const float p[2] = {1.0f, 2.0f};
-  common::rank_(p, r, 0);
-  common::rank_(p, r, -4);
+  common::mid_ranks(p, r, 0);
+  common::mid_ranks(p, r, -4);
   EXPECT_EQ(r[0], 9.0f);
   EXPECT_EQ(r[1], 9.0f);
 }
@@ -61,11 +61,11 @@ TEST(MidRank, FirstValuesAgainstWholePool) {
   // Group {1, 2} pooled with {2, 3}: the ranks of the first group are 1 and 2.5.
   const float p[4] = {1, 2, 2, 3};
   float r[4] = {0, 0, -7, -7};
-  common::rank_first_(p, r, 2, 4);
+  common::mid_ranks_of_first(p, r, 2, 4);
   EXPECT_EQ(r[0], 1.0f);
   EXPECT_EQ(r[1], 2.5f);
   EXPECT_EQ(r[2], -7.0f);           // beyond m: untouched
-  common::rank_first_(p, r, 9, 4);  // m clamped to n
+  common::mid_ranks_of_first(p, r, 9, 4);  // m clamped to n
   EXPECT_EQ(r[3], 4.0f);
 }
 

@@ -3,7 +3,7 @@
 // five halvings tested for convergence, stalling and the rounding level, with
 // tolerances raised to an accuracy exponent p and the error estimate to 1/p.
 // The node and weight tables are built on the first call of a run.
-#include "numlib/daqei.h"
+#include "numlib/real_line_quadrature.h"
 
 #include <cmath>
 #include <cstdint>
@@ -27,9 +27,9 @@ constexpr double kStep11 = 0.09090909090909091;    // 1/11
 constexpr int kNewtonCap = 100;  // the solve takes three steps; the cap only bounds it
 
 void build_tables(Library& lib) {
-  lib.epsm = dmach_(lib.epsm);
+  lib.epsm = unit_roundoff(lib.epsm);
   lib.tiny = lib.epsm * 1.0e-30;
-  lib.big = dfmax_(lib.epsm) * 1.0e-10;
+  lib.big = largest_double(lib.epsm) * 1.0e-10;
   const double sq = std::sqrt(lib.epsm);
   // tmax solves 0.75 e^t + t = ln(big) - ln(0.375) (Newton's method).
   const double hbig = std::log(lib.big) - std::log(0.375);
@@ -79,14 +79,14 @@ void level0_term(Library& lib, const Integrand& f, int32_t j, double sign, int32
 
 }  // namespace
 
-void daqei_(Library& lib, const Integrand& f, const double& epsa, const double& epsr,
+void integrate_real_line(Library& lib, const Integrand& f, const double& epsa, const double& epsr,
             const int32_t& nmin, const int32_t& nmax, double& s, double& err, int32_t& n,
             int32_t& icon) {
   if (lib.first == 0) build_tables(lib);
 
   icon = 30000;
   if (epsa < 0.0 || epsr < 0.0 || nmin > nmax || nmin < 0) {
-    mgnuml_(lib, icon, kCode);
+    write_condition_message(lib, icon, kCode);
     return;
   }
 
@@ -218,7 +218,7 @@ void daqei_(Library& lib, const Integrand& f, const double& epsa, const double& 
   if (raise && err > lib.tiny) err = std::pow(err, lib.q);
   s = snew;
   err = dmax(err, lib.epsm * std::fabs(snew));
-  mgnuml_(lib, icon, kCode);
+  write_condition_message(lib, icon, kCode);
 }
 
 }  // namespace numlib

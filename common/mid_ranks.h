@@ -1,21 +1,21 @@
 // Mid-ranks of a pooled sample: tied values share the average of the ranks
 // they occupy, R(a) = (#{b: P(b) <= P(a)} + #{b: P(b) < P(a)} + 1) / 2.
 // A comparison with a NaN counts as false. Quadratic: N^2 comparisons, nothing
-// is sorted. rank_first_ ranks only the first m values against all n (for a
+// is sorted. mid_ranks_of_first ranks only the first m values against all n (for a
 // program that needs the ranks of one group within a pooled pair).
-#ifndef COMMON_MIDRANK_H
-#define COMMON_MIDRANK_H
+#ifndef COMMON_MID_RANKS_H
+#define COMMON_MID_RANKS_H
 
 #include <cstdint>
 
 namespace common {
 
 // Writes r[0..n-1], the mid-ranks of p[0..n-1]; p is not changed. n <= 0: nothing.
-void rank_(const float* p, float* r, int32_t n);
+void mid_ranks(const float* p, float* r, int32_t n);
 
 // Writes r[0..m-1], the mid-rank of each of p[0..m-1] among all of p[0..n-1].
 // m is clamped to 0..n.
-void rank_first_(const float* p, float* r, int32_t m, int32_t n);
+void mid_ranks_of_first(const float* p, float* r, int32_t m, int32_t n);
 
 // The sum of r[0..n-1] in double, for mid-ranks (or any values that are
 // multiples of 1/2 below 2^24, n below 2^24): every partial sum is then a
@@ -26,4 +26,4 @@ double rank_sum(const float* r, int32_t n);
 
 }  // namespace common
 
-#endif  // COMMON_MIDRANK_H
+#endif  // COMMON_MID_RANKS_H

@@ -2,8 +2,8 @@
 // default quiet NaN with the sign bit set, printed "-NaN". Routines whose
 // result is documented as that NaN return this value rather than a positive
 // compile-time NaN.
-#ifndef COMMON_FPNAN_H
-#define COMMON_FPNAN_H
+#ifndef COMMON_INVALID_NAN_H
+#define COMMON_INVALID_NAN_H
 
 #include <cstdint>
 #include <cstring>
@@ -19,4 +19,4 @@ inline double invalid_nan() {
 
 }  // namespace common
 
-#endif  // COMMON_FPNAN_H
+#endif  // COMMON_INVALID_NAN_H

@@ -1,14 +1,15 @@
-// normp_: the normal upper tail Q(x) by continued fractions cut at level 28.
+// The normal upper tail Q(x) by continued fractions cut at level 28.
 // |x| <= 3: the fraction for the integral of the density from 0 to |x|;
 // beyond (or NaN): Laplace's tail fraction Q(a) = phi(a)/(a+1/(a+2/(a+...))).
 // Levels, sums and quotients in double; exp(-x^2/2) and sqrt(2*pi) rounded to
 // single where formed. +-Inf and NaN give the NaN of an invalid operation.
-#include "common/normp.h"
+#include "common/normal_tail.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "common/fpnan.h"
+#include "common/constants.h"
+#include "common/invalid_nan.h"
 
 namespace common {
 
@@ -19,7 +20,7 @@ constexpr double kThreshold = 3.0;      // |x| above this takes the tail form
 
 }  // namespace
 
-void normp_(const float& x_in, float& p) {
+float normal_upper_tail(float x_in) {
   const double x = static_cast<double>(x_in);
   const double a = std::fabs(x);
 
@@ -31,7 +32,7 @@ void normp_(const float& x_in, float& p) {
   } else {
     e = static_cast<float>(invalid_nan());
   }
-  const float r = static_cast<float>(std::sqrt(static_cast<double>(kTwoPiSingle)));
+  const float r = static_cast<float>(std::sqrt(static_cast<double>(kTwoPi)));
 
   double g;
   if (a > kThreshold || std::isnan(x)) {
@@ -50,11 +51,8 @@ void normp_(const float& x_in, float& p) {
     g = 0.5 - (a * static_cast<double>(e)) / ((1.0 - b) * static_cast<double>(r));
   }
 
-  if (x >= 0.0) {
-    p = static_cast<float>(g);
-  } else {
-    p = static_cast<float>(1.0 - g);
-  }
+  if (x >= 0.0) return static_cast<float>(g);
+  return static_cast<float>(1.0 - g);
 }
 
 }  // namespace common

@@ -1,6 +1,6 @@
 // Selection sort: ascending order, one exchange per pass, equal values never
 // exchanged (so the sort is not stable), NaNs left at their positions.
-#include "common/order.h"
+#include "common/sort.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,7 @@ TEST(Order, SortsListedCases) {
   };
   for (const SortCase& t : cases) {
     std::vector<float> z = t.in;
-    common::order_(z.data(), static_cast<int32_t>(z.size()));
+    common::sort_ascending(z.data(), static_cast<int32_t>(z.size()));
     EXPECT_EQ(z, t.out) << t.name;
   }
 }
@@ -47,7 +47,7 @@ TEST(Order, SortsListedCases) {
 // comparison but different in storage: +0 and -0.
 TEST(Order, NotStableEqualValuesMoveByExchange) {
   float z[3] = {0.0f, -0.0f, -1.0f};  // 0 == -0: (2, 2, 1) in disguise
-  common::order_(z, 3);
+  common::sort_ascending(z, 3);
   EXPECT_EQ(bits(z[0]), bits(-1.0f));
   EXPECT_EQ(bits(z[1]), bits(-0.0f));  // the second "2" stays in place
   EXPECT_EQ(bits(z[2]), bits(0.0f));   // the first "2" went to the end
@@ -56,7 +56,7 @@ TEST(Order, NotStableEqualValuesMoveByExchange) {
 TEST(Order, EqualMinimumFirstFoundIsTaken) {
   // Minimum -0 found first, +0 later is not smaller: the -0 is moved to front.
   float z[3] = {1.0f, -0.0f, 0.0f};
-  common::order_(z, 3);
+  common::sort_ascending(z, 3);
   EXPECT_EQ(bits(z[0]), bits(-0.0f));
   EXPECT_EQ(bits(z[1]), bits(0.0f));
   EXPECT_EQ(bits(z[2]), bits(1.0f));
@@ -77,7 +77,7 @@ TEST(Order, NaNKeepsItsPosition) {
   };
   for (const NaNCase& t : cases) {
     std::vector<float> z = t.in;
-    common::order_(z.data(), static_cast<int32_t>(z.size()));
+    common::sort_ascending(z.data(), static_cast<int32_t>(z.size()));
     ASSERT_EQ(z.size(), t.out.size());
     for (size_t i = 0; i < z.size(); ++i) {
       if (std::isnan(t.out[i])) {
@@ -91,10 +91,10 @@ TEST(Order, NaNKeepsItsPosition) {
 
 TEST(Order, NonPositiveCountTouchesNothing) {
   float z[2] = {2.0f, 1.0f};
-  common::order_(z, 0);
-  common::order_(z, -5);
-  common::order_(z, std::numeric_limits<int32_t>::min());
-  common::order_(z, 1);
+  common::sort_ascending(z, 0);
+  common::sort_ascending(z, -5);
+  common::sort_ascending(z, std::numeric_limits<int32_t>::min());
+  common::sort_ascending(z, 1);
   EXPECT_EQ(z[0], 2.0f);
   EXPECT_EQ(z[1], 1.0f);
 }
@@ -102,7 +102,7 @@ TEST(Order, NonPositiveCountTouchesNothing) {
 TEST(Order, InfinitiesSortNormally) {
   const float inf = std::numeric_limits<float>::infinity();
   float z[4] = {inf, -inf, 0.0f, -1.0f};
-  common::order_(z, 4);
+  common::sort_ascending(z, 4);
   EXPECT_EQ(z[0], -inf);
   EXPECT_EQ(z[1], -1.0f);
   EXPECT_EQ(z[2], 0.0f);
@@ -153,7 +153,7 @@ TEST(Order, MatchesStepByStepSortBitForBit) {
     }
     std::vector<float> want = z;
     reference_order(want);
-    common::order_(z.data(), static_cast<int32_t>(n));
+    common::sort_ascending(z.data(), static_cast<int32_t>(n));
     for (size_t i = 0; i < n; ++i) {
       ASSERT_EQ(bits(z[i]), bits(want[i])) << "trial " << trial << " n " << n << " at " << i;
     }
@@ -168,7 +168,7 @@ TEST(Order, LargeVectorIsFast) {
     x = x * 1664525u + 1013904223u;
     v = static_cast<float>(x % 5000u) - 2500.0f;  // zeros, of one sign, and many ties
   }
-  common::order_(z.data(), static_cast<int32_t>(z.size()));
+  common::sort_ascending(z.data(), static_cast<int32_t>(z.size()));
   for (size_t i = 1; i < z.size(); ++i) ASSERT_LE(z[i - 1], z[i]) << i;
   EXPECT_EQ(z.front(), -2500.0f);
   EXPECT_EQ(z.back(), 2499.0f);

@@ -2,29 +2,29 @@
 // u = x / 2^31 rounded to single precision (so u is never 0 and is exactly 1.0
 // when x >= 2^31 - 64), and the partial random permutation it drives.
 // Each generator object is one state per run, started from its seed on the
-// first draw: Urand1 (seed 1077) and Urand3 (seed 16087, 0.0/1.0 replaced).
-#ifndef COMMON_URAND_H
-#define COMMON_URAND_H
+// first draw: UniformGenerator (seed 1077) and NonzeroUniformGenerator (seed 16087, 0.0/1.0 replaced).
+#ifndef COMMON_UNIFORM_GENERATOR_H
+#define COMMON_UNIFORM_GENERATOR_H
 
 #include <cstdint>
 
 namespace common {
 
-constexpr uint32_t kSeed1 = 1077u;   // permutations and randomized decisions
-constexpr uint32_t kSeed3 = 16087u;  // normal deviates of the trend simulation
+constexpr uint32_t kUniformSeed = 1077u;   // permutations and randomized decisions
+constexpr uint32_t kNonzeroUniformSeed = 16087u;  // normal deviates of the trend simulation
 
 // Steps x once (low 31 bits of 48828125 x) and returns x / 2^31 in single.
-float urand4_(uint32_t& x);
+float next_uniform(uint32_t& x);
 
 // The first generator: permutations and randomized decisions.
-class Urand1 {
+class UniformGenerator {
  public:
-  Urand1() = default;
+  UniformGenerator() = default;
   // A generator already started, whose next draw steps from state x (tests).
-  static Urand1 at_state(uint32_t x);
-  float urand1_();
-  // permut_(r, n, u, m) with u[0..m-1] the next m draws, as m calls of
-  // urand1_ give them, without storing the draws; the same m <= n contract.
+  static UniformGenerator at_state(uint32_t x);
+  float next();
+  // partial_shuffle(r, n, u, m) with u[0..m-1] the next m draws, as m calls of
+  // next give them, without storing the draws; the same m <= n contract.
   bool shuffle(float* r, int32_t n, int32_t m);
   uint32_t state() const { return x_; }
 
@@ -35,11 +35,11 @@ class Urand1 {
 
 // The second generator: a draw of exactly 0.0 or 1.0 is replaced, once and
 // without a further test, by the next value of the same state.
-class Urand3 {
+class NonzeroUniformGenerator {
  public:
-  Urand3() = default;
-  static Urand3 at_state(uint32_t x);
-  float urand3_();
+  NonzeroUniformGenerator() = default;
+  static NonzeroUniformGenerator at_state(uint32_t x);
+  float next();
   uint32_t state() const { return x_; }
 
  private:
@@ -51,8 +51,8 @@ class Urand3 {
 // j = trunc(q * u[t-1]) + 1 (j = q + 1, reached only when u = 1.0, becomes 1),
 // then R(j) and R(q) are exchanged. The values are only moved. m <= 0 does
 // nothing; the caller must keep m <= n (returns false and does nothing if not).
-bool permut_(float* r, int32_t n, const float* u, int32_t m);
+bool partial_shuffle(float* r, int32_t n, const float* u, int32_t m);
 
 }  // namespace common
 
-#endif  // COMMON_URAND_H
+#endif  // COMMON_UNIFORM_GENERATOR_H

@@ -3,11 +3,11 @@
 // are exact; the average is formed in double and stored in single precision.
 // Comparisons are written as P(b) <= P(a) and P(b) < P(a): a NaN on either
 // side counts nothing, so a NaN gets the rank 0.5 and is not counted by others.
-#include "common/midrank.h"
+#include "common/mid_ranks.h"
 
 namespace common {
 
-void rank_first_(const float* p, float* r, int32_t m, int32_t n) {
+void mid_ranks_of_first(const float* p, float* r, int32_t m, int32_t n) {
   if (n <= 0) return;
   if (m > n) m = n;
   for (int32_t a = 0; a < m; ++a) {
@@ -22,7 +22,7 @@ void rank_first_(const float* p, float* r, int32_t m, int32_t n) {
   }
 }
 
-void rank_(const float* p, float* r, int32_t n) { rank_first_(p, r, n, n); }
+void mid_ranks(const float* p, float* r, int32_t n) { mid_ranks_of_first(p, r, n, n); }
 
 double rank_sum(const float* r, int32_t n) {
   double s0 = 0.0;

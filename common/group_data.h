@@ -2,8 +2,8 @@
 // the observations (single precision) and the level. Storage is sized for the
 // largest program (10 groups of 1000); each program passes its own limits to
 // the dialogue or reader, which refuses anything beyond them.
-#ifndef COMMON_GROUPDATA_H
-#define COMMON_GROUPDATA_H
+#ifndef COMMON_GROUP_DATA_H
+#define COMMON_GROUP_DATA_H
 
 #include <cstdint>
 
@@ -26,4 +26,4 @@ struct GroupData {
 
 }  // namespace common
 
-#endif  // COMMON_GROUPDATA_H
+#endif  // COMMON_GROUP_DATA_H

@@ -1,7 +1,7 @@
 // Chi-square upper tail: every tabulated (nu, x), the x = 0 and nu <= 0
 // cases, the products, the power by single squaring, and a check of both
 // series against closed forms in double.
-#include "common/chi2p.h"
+#include "common/chi_square_tail.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "common/normp.h"
+#include "common/normal_tail.h"
 
 namespace {
 
@@ -20,9 +20,7 @@ std::string fmt(const char* f, float v) {
 }
 
 float chi2(int32_t nu, float x) {
-  float p = -1.0f;
-  common::chi2p_(nu, x, p);
-  return p;
+  return common::chi_square_upper_tail(nu, x);
 }
 
 struct Case {
@@ -82,15 +80,15 @@ TEST(Chi2p, OutsideTheModel) {
 }
 
 TEST(Chi2p, Products) {
-  EXPECT_EQ(common::fprod1_(0), 1.0);
-  EXPECT_EQ(common::fprod2_(0), 1.0);
-  EXPECT_EQ(common::fprod1_(-4), 1.0);
-  EXPECT_EQ(common::fprod2_(-4), 1.0);
-  EXPECT_EQ(common::fprod1_(3), 15.0);
-  EXPECT_EQ(common::fprod2_(3), 48.0);
-  EXPECT_EQ(common::fprod1_(1), 1.0);
-  EXPECT_EQ(common::fprod1_(5), 945.0);
-  EXPECT_EQ(common::fprod2_(5), 3840.0);
+  EXPECT_EQ(common::product_of_first_odd(0), 1.0);
+  EXPECT_EQ(common::product_of_first_even(0), 1.0);
+  EXPECT_EQ(common::product_of_first_odd(-4), 1.0);
+  EXPECT_EQ(common::product_of_first_even(-4), 1.0);
+  EXPECT_EQ(common::product_of_first_odd(3), 15.0);
+  EXPECT_EQ(common::product_of_first_even(3), 48.0);
+  EXPECT_EQ(common::product_of_first_odd(1), 1.0);
+  EXPECT_EQ(common::product_of_first_odd(5), 945.0);
+  EXPECT_EQ(common::product_of_first_even(5), 3840.0);
 }
 
 TEST(Chi2p, PowerBySingleSquaring) {
@@ -98,15 +96,15 @@ TEST(Chi2p, PowerBySingleSquaring) {
   const double xd = static_cast<double>(x);
   const double sq = static_cast<double>(static_cast<float>(xd * xd));
   const double sq4 = static_cast<double>(static_cast<float>(sq * sq));
-  EXPECT_EQ(common::chi2_power(x, 1), xd);
-  EXPECT_EQ(common::chi2_power(x, 2), xd * xd);  // not rounded to single
-  EXPECT_NE(common::chi2_power(x, 2), sq);
-  EXPECT_EQ(common::chi2_power(x, 3), xd * sq);
-  EXPECT_EQ(common::chi2_power(x, 4), sq4);
-  EXPECT_EQ(common::chi2_power(x, 5), xd * sq4);
-  EXPECT_EQ(common::chi2_power(x, 6), sq * sq4);
-  EXPECT_EQ(common::chi2_power(x, 7), (xd * sq) * sq4);
-  for (int32_t j = 1; j <= 24; ++j) EXPECT_EQ(common::chi2_power(0.0f, j), 0.0) << j;
+  EXPECT_EQ(common::chi_square_series_power(x, 1), xd);
+  EXPECT_EQ(common::chi_square_series_power(x, 2), xd * xd);  // not rounded to single
+  EXPECT_NE(common::chi_square_series_power(x, 2), sq);
+  EXPECT_EQ(common::chi_square_series_power(x, 3), xd * sq);
+  EXPECT_EQ(common::chi_square_series_power(x, 4), sq4);
+  EXPECT_EQ(common::chi_square_series_power(x, 5), xd * sq4);
+  EXPECT_EQ(common::chi_square_series_power(x, 6), sq * sq4);
+  EXPECT_EQ(common::chi_square_series_power(x, 7), (xd * sq) * sq4);
+  for (int32_t j = 1; j <= 24; ++j) EXPECT_EQ(common::chi_square_series_power(0.0f, j), 0.0) << j;
 }
 
 // Closed forms in double for comparison (tolerance of single rounding).

@@ -1,6 +1,6 @@
 // The generators' first values, the 1.0 boundary and its replacement, and the
 // partial permutation's index rule.
-#include "common/urand.h"
+#include "common/uniform_generator.h"
 
 #include <gtest/gtest.h>
 
@@ -9,28 +9,28 @@
 namespace {
 
 TEST(Urand, FirstValuesOfBothGenerators) {
-  common::Urand1 g1;
+  common::UniformGenerator g1;
   const uint32_t x1[3] = {1048283073u, 1119469469u, 1656357001u};
   const float u1[3] = {0.488144845f, 0.521293581f, 0.771301329f};
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(g1.urand1_(), u1[i]) << i;
+    EXPECT_EQ(g1.next(), u1[i]) << i;
     EXPECT_EQ(g1.state(), x1[i]) << i;
   }
-  common::Urand3 g3;
+  common::NonzeroUniformGenerator g3;
   const uint32_t x3[3] = {1666515355u, 311155919u, 1060630707u};
   const float u3[3] = {0.776031673f, 0.144893259f, 0.493894666f};
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(g3.urand3_(), u3[i]) << i;
+    EXPECT_EQ(g3.next(), u3[i]) << i;
     EXPECT_EQ(g3.state(), x3[i]) << i;
   }
 }
 
 TEST(Urand, FreshGeneratorRepeatsTheStream) {
-  common::Urand1 a;
-  for (int i = 0; i < 1000; ++i) a.urand1_();
-  common::Urand1 b;
-  common::Urand1 c;
-  for (int i = 0; i < 50; ++i) EXPECT_EQ(b.urand1_(), c.urand1_());
+  common::UniformGenerator a;
+  for (int i = 0; i < 1000; ++i) a.next();
+  common::UniformGenerator b;
+  common::UniformGenerator c;
+  for (int i = 0; i < 50; ++i) EXPECT_EQ(b.next(), c.next());
 }
 
 // A state whose successor is x: x = 5^11 * s mod 2^31 has a solution s because
@@ -51,18 +51,18 @@ TEST(Urand, OneAtTheTopOfTheRange) {
                         {2147483583u, 0.99999994f},
                         {2147483521u, 0.99999994f}};
   for (const Case& tc : cases) {
-    common::Urand1 g = common::Urand1::at_state(predecessor(tc.next_x));
-    EXPECT_EQ(g.urand1_(), tc.u) << tc.next_x;
+    common::UniformGenerator g = common::UniformGenerator::at_state(predecessor(tc.next_x));
+    EXPECT_EQ(g.next(), tc.u) << tc.next_x;
     EXPECT_EQ(g.state(), tc.next_x);
   }
 }
 
 TEST(Urand, SecondGeneratorReplacesOneByTheNextValue) {
   const uint32_t top = 2147483585u;  // odd, >= 2^31 - 64: hands out 1.0
-  common::Urand3 g = common::Urand3::at_state(predecessor(top));
+  common::NonzeroUniformGenerator g = common::NonzeroUniformGenerator::at_state(predecessor(top));
   uint32_t x = top;
-  const float expected = common::urand4_(x);
-  EXPECT_EQ(g.urand3_(), expected);
+  const float expected = common::next_uniform(x);
+  EXPECT_EQ(g.next(), expected);
   EXPECT_EQ(g.state(), x);
   EXPECT_LT(expected, 1.0f);
 }
@@ -86,7 +86,7 @@ TEST(Permut, IndexRule) {
   for (const Case& tc : cases) {
     std::vector<float> r(static_cast<size_t>(tc.n));
     for (int32_t i = 0; i < tc.n; ++i) r[static_cast<size_t>(i)] = static_cast<float>(i + 1);
-    EXPECT_TRUE(common::permut_(r.data(), tc.n, tc.u.data(), static_cast<int32_t>(tc.u.size())));
+    EXPECT_TRUE(common::partial_shuffle(r.data(), tc.n, tc.u.data(), static_cast<int32_t>(tc.u.size())));
     EXPECT_EQ(r, tc.after) << tc.name;
   }
 }
@@ -94,38 +94,38 @@ TEST(Permut, IndexRule) {
 TEST(Permut, RefusesMoreStepsThanPositions) {
   std::vector<float> r = {1, 2};
   const float u[3] = {0.5f, 0.5f, 0.5f};
-  EXPECT_FALSE(common::permut_(r.data(), 2, u, 3));
+  EXPECT_FALSE(common::partial_shuffle(r.data(), 2, u, 3));
   EXPECT_EQ(r, (std::vector<float>{1, 2}));
 }
 
 // The shuffle that draws as it goes (four states a step) against m single
-// draws followed by permut_: the same arrangement and the same final state, for
+// draws followed by partial_shuffle: the same arrangement and the same final state, for
 // every remainder of the count, from a fresh generator and from states near the
 // top of the range (where a draw of exactly 1.0 sends j back to 1).
 TEST(Urand, ShuffleMatchesSingleDrawsThenPermutation) {
   const uint32_t starts[] = {0u, 1u, 1077u, 2147483647u, 2147483583u, 123456789u};
   for (uint32_t start : starts) {
     for (int32_t m = 0; m <= 13; ++m) {
-      common::Urand1 one = common::Urand1::at_state(start);
-      common::Urand1 fused = common::Urand1::at_state(start);
+      common::UniformGenerator one = common::UniformGenerator::at_state(start);
+      common::UniformGenerator fused = common::UniformGenerator::at_state(start);
       std::vector<float> expected(13), got(13);
       for (int32_t i = 0; i < 13; ++i) expected[i] = got[i] = static_cast<float>(i + 1);
       std::vector<float> u(static_cast<size_t>(m) + 1);
-      for (int32_t t = 0; t < m; ++t) u[t] = one.urand1_();
-      ASSERT_TRUE(common::permut_(expected.data(), 13, u.data(), m));
+      for (int32_t t = 0; t < m; ++t) u[t] = one.next();
+      ASSERT_TRUE(common::partial_shuffle(expected.data(), 13, u.data(), m));
       ASSERT_TRUE(fused.shuffle(got.data(), 13, m));
       EXPECT_EQ(got, expected) << start << " " << m;
       EXPECT_EQ(fused.state(), one.state()) << start << " " << m;
     }
   }
-  common::Urand1 fresh_one;
-  common::Urand1 fresh_fused;
+  common::UniformGenerator fresh_one;
+  common::UniformGenerator fresh_fused;
   std::vector<float> expected(1000), got(1000);
   for (int32_t i = 0; i < 1000; ++i) expected[i] = got[i] = static_cast<float>(i);
   std::vector<float> u(999);
   for (int round = 0; round < 50; ++round) {
-    for (float& v : u) v = fresh_one.urand1_();
-    common::permut_(expected.data(), 1000, u.data(), 999);
+    for (float& v : u) v = fresh_one.next();
+    common::partial_shuffle(expected.data(), 1000, u.data(), 999);
     fresh_fused.shuffle(got.data(), 1000, 999);
   }
   EXPECT_EQ(got, expected);

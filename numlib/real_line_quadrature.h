@@ -3,8 +3,8 @@
 // with an error estimate, the evaluation count and a condition code, which
 // goes to the condition-message routine at the end of every call. Bad
 // arguments (a negative tolerance, NMIN < 0 or > NMAX) give 30000, S/ERR/N kept.
-#ifndef NUMLIB_DAQEI_H
-#define NUMLIB_DAQEI_H
+#ifndef NUMLIB_REAL_LINE_QUADRATURE_H
+#define NUMLIB_REAL_LINE_QUADRATURE_H
 
 #include <cstdint>
 #include <functional>
@@ -16,10 +16,10 @@ namespace numlib {
 // The integrand: receives the library's abscissa cell.
 using Integrand = std::function<double(const double&)>;
 
-void daqei_(Library& lib, const Integrand& f, const double& epsa, const double& epsr,
+void integrate_real_line(Library& lib, const Integrand& f, const double& epsa, const double& epsr,
             const int32_t& nmin, const int32_t& nmax, double& s, double& err, int32_t& n,
             int32_t& icon);
 
 }  // namespace numlib
 
-#endif  // NUMLIB_DAQEI_H
+#endif  // NUMLIB_REAL_LINE_QUADRATURE_H

@@ -1,12 +1,12 @@
 // Hodges-Lehmann rank estimates of the group effects and the overall centre.
-// effects_: the shift of every pair of groups is the median of their pairwise
+// rank_effects: the shift of every pair of groups is the median of their pairwise
 // differences; each group's effect is the size-weighted average of its shifts
-// against all groups. rest2_: the centre is the median of the Walsh averages of
+// against all groups. rank_centre: the centre is the median of the Walsh averages of
 // the residuals of the observations about these (raw) effects.
-#ifndef COMMON_RANKEST_H
-#define COMMON_RANKEST_H
+#ifndef COMMON_RANK_ESTIMATES_H
+#define COMMON_RANK_ESTIMATES_H
 
-#include "common/groupdata.h"
+#include "common/group_data.h"
 
 namespace common {
 
@@ -14,12 +14,12 @@ namespace common {
 // is stored in single precision, each term D(p,q) N(q) / NTOT divided
 // separately, the sum carried in double and stored once in single. Groups
 // with no observations contribute no differences.
-void effects_(const GroupData& data, float* theta);
+void rank_effects(const GroupData& data, float* theta);
 
 // The centre: the median of the NTOT(NTOT+1)/2 Walsh averages (every pair of
 // residuals once, every residual with itself) of X(g,b) - theta(g).
-float rest2_(const GroupData& data, const float* theta);
+float rank_centre(const GroupData& data, const float* theta);
 
 }  // namespace common
 
-#endif  // COMMON_RANKEST_H
+#endif  // COMMON_RANK_ESTIMATES_H

@@ -1,15 +1,16 @@
-// chi2p_: Pr(chi2_nu > x) by the finite series of the chi-square tail.
+// chi_square_upper_tail: Pr(chi2_nu > x) by the finite series of the chi-square tail.
 // Odd nu: 2Q(sqrt x) + 2 phi(sqrt x) sum x^(j-1/2)/(1*3*...*(2j-1));
 // even nu: exp(-x/2) sum (x/2)^j/j!. Every term is rounded to single before it
 // is doubled and added to a double sum; powers by repeated single squaring.
 // x = 0 gives 1; x < 0 or NaN gives NaN (odd) or the even series as it stands;
 // see chi2p.h.
-#include "common/chi2p.h"
+#include "common/chi_square_tail.h"
 
 #include <cmath>
 
-#include "common/fpnan.h"
-#include "common/normp.h"
+#include "common/constants.h"
+#include "common/invalid_nan.h"
+#include "common/normal_tail.h"
 
 namespace common {
 
@@ -34,11 +35,11 @@ double step_product(int32_t n, double first) {
 
 }  // namespace
 
-double fprod1_(const int32_t& n) { return step_product(n, 1.0); }
+double product_of_first_odd(const int32_t& n) { return step_product(n, 1.0); }
 
-double fprod2_(const int32_t& n) { return step_product(n, 2.0); }
+double product_of_first_even(const int32_t& n) { return step_product(n, 2.0); }
 
-double chi2_power(float x, int32_t j) {
+double chi_square_series_power(float x, int32_t j) {
   if (j <= 0) return 1.0;
   if (j == 1) return static_cast<double>(x);
   if (j == 2) return static_cast<double>(x) * static_cast<double>(x);
@@ -55,19 +56,17 @@ double chi2_power(float x, int32_t j) {
   return power;
 }
 
-void chi2p_(const int32_t& nu, const float& x, float& p) {
+float chi_square_upper_tail(int32_t nu, float x) {
   // No room for the terms of nu above 50. A NaN x gives NaN in every branch;
   // it is given here as the NaN of an invalid operation (sign bit set), so the
   // sign does not depend on how the negation in exp(-x/2) is compiled.
-  if (nu > kChi2MaxDf || std::isnan(x)) {
-    p = static_cast<float>(invalid_nan());
-    return;
+  if (nu > kChiSquareMaxDf || std::isnan(x)) {
+    return static_cast<float>(invalid_nan());
   }
   // The whole mass lies above 0. The odd series cannot say so: its common
   // factor exp(0)/sqrt(0) is infinite and every power of x is 0.
   if (x == 0.0f) {
-    p = 1.0f;
-    return;
+    return 1.0f;
   }
   // Row 0 serves odd nu, row 1 even nu; column 0 the common factor, columns
   // 1..24 the terms, each stored in single before it is summed.
@@ -77,43 +76,39 @@ void chi2p_(const int32_t& nu, const float& x, float& p) {
 
   if (nu - 2 * (nu / 2) == 1) {
     const float z = static_cast<float>(std::sqrt(xd));
-    float q;
-    normp_(z, q);
+    const float q = normal_upper_tail(z);
     const double s = static_cast<double>(q) + static_cast<double>(q);
     if (nu == 1) {
-      p = static_cast<float>(s);
-      return;
+      return static_cast<float>(s);
     }
     const float e = static_cast<float>(std::exp(-xd / 2.0));
-    const float r = static_cast<float>(std::sqrt(xd * static_cast<double>(kTwoPiSingle)));
+    const float r = static_cast<float>(std::sqrt(xd * static_cast<double>(kTwoPi)));
     table[0][0] = static_cast<float>(static_cast<double>(e) / static_cast<double>(r));
     for (int32_t j = 1; j <= m - 1; ++j) {
       table[0][j] =
-          static_cast<float>((chi2_power(x, j) * static_cast<double>(table[0][0])) / fprod1_(j));
+          static_cast<float>((chi_square_series_power(x, j) * static_cast<double>(table[0][0])) / product_of_first_odd(j));
     }
     double sum = s;
     for (int32_t j = 1; j <= m - 1; ++j) {
       sum = sum + (static_cast<double>(table[0][j]) + static_cast<double>(table[0][j]));
     }
-    p = static_cast<float>(sum);
-    return;
+    return static_cast<float>(sum);
   }
 
   const float e = static_cast<float>(std::exp(-xd / 2.0));
   if (nu == 2) {
-    p = e;
-    return;
+    return e;
   }
   table[1][0] = static_cast<float>(static_cast<double>(e) / 2.0);
   for (int32_t j = 1; j <= m - 1; ++j) {
     table[1][j] =
-        static_cast<float>((chi2_power(x, j) * static_cast<double>(table[1][0])) / fprod2_(j));
+        static_cast<float>((chi_square_series_power(x, j) * static_cast<double>(table[1][0])) / product_of_first_even(j));
   }
   double sum = static_cast<double>(e);
   for (int32_t j = 1; j <= m - 1; ++j) {
     sum = sum + (static_cast<double>(table[1][j]) + static_cast<double>(table[1][j]));
   }
-  p = static_cast<float>(sum);
+  return static_cast<float>(sum);
 }
 
 }  // namespace common

@@ -1,6 +1,6 @@
 // Normal upper tail: the tabulated values on both sides of |x| = 3, the sign
 // branch, the non-finite arguments and the subnormal far tail.
-#include "common/normp.h"
+#include "common/normal_tail.h"
 
 #include <gtest/gtest.h>
 
@@ -45,30 +45,30 @@ TEST(Normp, TabulatedValues) {
       {14.0f, "%.7e", "8.4077908e-45"},  // a single-precision subnormal
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(fmt(c.format, common::normp(c.x)), c.expected) << "x = " << c.x;
+    EXPECT_EQ(fmt(c.format, common::normal_upper_tail(c.x)), c.expected) << "x = " << c.x;
   }
 }
 
 TEST(Normp, ExactHalfAtZero) {
-  EXPECT_EQ(common::normp(0.0f), 0.5f);
-  EXPECT_EQ(common::normp(-0.0f), 0.5f);
+  EXPECT_EQ(common::normal_upper_tail(0.0f), 0.5f);
+  EXPECT_EQ(common::normal_upper_tail(-0.0f), 0.5f);
 }
 
 TEST(Normp, SubnormalsKeptThenZero) {
-  const float q14 = common::normp(14.0f);
+  const float q14 = common::normal_upper_tail(14.0f);
   EXPECT_GT(q14, 0.0f);
   EXPECT_LT(q14, std::numeric_limits<float>::min());
-  EXPECT_EQ(common::normp(14.5f), 0.0f);
-  EXPECT_EQ(common::normp(1.0e30f), 0.0f);
-  EXPECT_EQ(common::normp(-1.0e30f), 1.0f);
-  EXPECT_EQ(common::normp(-3.0e38f), 1.0f);
+  EXPECT_EQ(common::normal_upper_tail(14.5f), 0.0f);
+  EXPECT_EQ(common::normal_upper_tail(1.0e30f), 0.0f);
+  EXPECT_EQ(common::normal_upper_tail(-1.0e30f), 1.0f);
+  EXPECT_EQ(common::normal_upper_tail(-3.0e38f), 1.0f);
 }
 
 TEST(Normp, NonFiniteGiveInvalidNaN) {
   const float inf = std::numeric_limits<float>::infinity();
   const float inputs[] = {inf, -inf, from_bits(0xFFC00000u), from_bits(0x7FC00000u)};
   for (float x : inputs) {
-    const float p = common::normp(x);
+    const float p = common::normal_upper_tail(x);
     EXPECT_TRUE(std::isnan(p)) << "x bits " << std::hex << bits(x);
     EXPECT_TRUE(std::signbit(p)) << "x bits " << std::hex << bits(x);
   }
@@ -77,7 +77,7 @@ TEST(Normp, NonFiniteGiveInvalidNaN) {
 TEST(Normp, SymmetryWhereNeitherTailIsTiny) {
   const float xs[] = {0.25f, 0.5f, 1.0f, 1.5f, 2.0f, 2.5f, 2.999f, 3.0f, 3.001f, 3.5f, 4.0f};
   for (float x : xs) {
-    const double sum = static_cast<double>(common::normp(x)) + common::normp(-x);
+    const double sum = static_cast<double>(common::normal_upper_tail(x)) + common::normal_upper_tail(-x);
     EXPECT_NEAR(sum, 1.0, 1.0e-7) << "x = " << x;
   }
 }
@@ -86,7 +86,7 @@ TEST(Normp, AgreesWithErfcAcrossBothForms) {
   for (int i = -60; i <= 60; ++i) {
     const float x = static_cast<float>(i) / 10.0f;
     const double q = 0.5 * std::erfc(static_cast<double>(x) / std::sqrt(2.0));
-    EXPECT_NEAR(common::normp(x), q, 2.0e-7 + 2.0e-6 * q) << "x = " << x;
+    EXPECT_NEAR(common::normal_upper_tail(x), q, 2.0e-7 + 2.0e-6 * q) << "x = " << x;
   }
 }
 

@@ -5,16 +5,16 @@
 // NaN is false, so every NaN keeps its position. Quadratic only when the
 // vector holds a NaN or zeros of both signs; otherwise O(N log N) with the
 // same result, bit for bit (see order.cpp).
-#ifndef COMMON_ORDER_H
-#define COMMON_ORDER_H
+#ifndef COMMON_SORT_H
+#define COMMON_SORT_H
 
 #include <cstdint>
 
 namespace common {
 
 // Sorts z[0..n-1] ascending; nothing happens when n <= 1.
-void order_(float* z, int32_t n);
+void sort_ascending(float* z, int32_t n);
 
 }  // namespace common
 
-#endif  // COMMON_ORDER_H
+#endif  // COMMON_SORT_H

@@ -1,6 +1,6 @@
 // Hodges-Lehmann effects and centre on the worked two-group cases, one group,
 // and extreme values whose differences overflow single precision.
-#include "common/rankest.h"
+#include "common/rank_estimates.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "common/groupdata.h"
+#include "common/group_data.h"
 #include "support/groups.h"
 
 namespace {
@@ -29,9 +29,9 @@ TEST(RankEstimates, TwoGroups) {
   };
   for (Case& tc : cases) {
     float theta[10] = {};
-    common::effects_(*tc.d, theta);
+    common::rank_effects(*tc.d, theta);
     for (size_t p = 0; p < tc.theta.size(); ++p) EXPECT_EQ(theta[p], tc.theta[p]) << tc.name;
-    EXPECT_EQ(common::rest2_(*tc.d, theta), tc.centre) << tc.name;
+    EXPECT_EQ(common::rank_centre(*tc.d, theta), tc.centre) << tc.name;
   }
 }
 
@@ -40,7 +40,7 @@ TEST(RankEstimates, ThreeGroupsWeightedBySize) {
   // D(2,3) = median(-6, -5) = -5.5; NTOT = 5.
   auto d = make_groups({{1, 2}, {4, 5}, {10}});
   float theta[10] = {};
-  common::effects_(*d, theta);
+  common::rank_effects(*d, theta);
   const double t1 = 0.0 + (-3.0 * 2) / 5.0 + (-8.5 * 1) / 5.0;
   const double t2 = (3.0 * 2) / 5.0 + 0.0 + (-5.5 * 1) / 5.0;
   const double t3 = (8.5 * 2) / 5.0 + (5.5 * 2) / 5.0 + 0.0;
@@ -61,9 +61,9 @@ TEST(RankEstimates, FullSizeAreas) {
   auto d = make_groups(groups);
   float theta[10];
   for (float& t : theta) t = -1.0f;
-  common::effects_(*d, theta);
+  common::rank_effects(*d, theta);
   for (int p = 0; p < 10; ++p) EXPECT_EQ(theta[p], 0.0f) << p;
-  EXPECT_EQ(common::rest2_(*d, theta), 49.5f);
+  EXPECT_EQ(common::rank_centre(*d, theta), 49.5f);
 }
 
 TEST(RankEstimates, ExtremeValuesGiveNaNWithoutTrouble) {
@@ -71,17 +71,17 @@ TEST(RankEstimates, ExtremeValuesGiveNaNWithoutTrouble) {
   // so the effect of group 1 is inf - inf.
   auto d = make_groups({{3e38f, -3e38f}, {-3e38f}, {3e38f}});
   float theta[10] = {};
-  common::effects_(*d, theta);
+  common::rank_effects(*d, theta);
   EXPECT_TRUE(std::isnan(theta[0]));
-  (void)common::rest2_(*d, theta);  // ends normally
+  (void)common::rank_centre(*d, theta);  // ends normally
 }
 
 TEST(RankEstimates, NoGroups) {
   auto d = make_groups({});
   d->ngroup = -4;
   float theta[10] = {};
-  common::effects_(*d, theta);
-  EXPECT_EQ(common::rest2_(*d, theta), 0.0f);
+  common::rank_effects(*d, theta);
+  EXPECT_EQ(common::rank_centre(*d, theta), 0.0f);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The double-exponential quadrature: first-call tables, argument checks, the
 // condition codes of every outcome, and known integrals.
-#include "numlib/daqei.h"
+#include "numlib/real_line_quadrature.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ struct Result {
 Result integrate(numlib::Library& lib, const numlib::Integrand& f, double epsa, double epsr,
                  int32_t nmin, int32_t nmax) {
   Result r;
-  numlib::daqei_(lib, f, epsa, epsr, nmin, nmax, r.s, r.err, r.n, r.icon);
+  numlib::integrate_real_line(lib, f, epsa, epsr, nmin, nmax, r.s, r.err, r.n, r.icon);
   return r;
 }
 

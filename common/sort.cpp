@@ -13,7 +13,7 @@
 // and std::sort gives the very array the selection sort gives. With a NaN or
 // with zeros of both signs, the exchange pattern can show, and the selection
 // sort itself is run.
-#include "common/order.h"
+#include "common/sort.h"
 
 #include <algorithm>
 #include <cmath>
@@ -58,7 +58,7 @@ bool order_is_invisible_among_equals(const float* z, int32_t n) {
 
 }  // namespace
 
-void order_(float* z, int32_t n) {
+void sort_ascending(float* z, int32_t n) {
   if (n <= 1) return;
   if (order_is_invisible_among_equals(z, n)) {
     std::sort(z, z + n);

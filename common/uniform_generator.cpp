@@ -3,7 +3,7 @@
 // definition; clearing the sign bit is the same as adding 2^31 to a negative
 // signed result. The quotient x / 2^31 is exact in double and then rounded to
 // single. The partial permutation truncates q * u (in double) towards zero.
-#include "common/urand.h"
+#include "common/uniform_generator.h"
 
 namespace common {
 
@@ -25,27 +25,27 @@ float unit(uint32_t x) {
 
 }  // namespace
 
-float urand4_(uint32_t& x) {
+float next_uniform(uint32_t& x) {
   x = (x * kMultiplier) & kLow31;
   return unit(x);
 }
 
-Urand1 Urand1::at_state(uint32_t x) {
-  Urand1 g;
+UniformGenerator UniformGenerator::at_state(uint32_t x) {
+  UniformGenerator g;
   g.x_ = x;
   g.started_ = true;
   return g;
 }
 
-float Urand1::urand1_() {
+float UniformGenerator::next() {
   if (!started_) {
-    x_ = kSeed1;
+    x_ = kUniformSeed;
     started_ = true;
   }
-  return urand4_(x_);
+  return next_uniform(x_);
 }
 
-// One exchange of the partial shuffle: the step of permut_ at q with draw u.
+// One exchange of the partial shuffle: the step of partial_shuffle at q with draw u.
 // q * u is exact in double (q below 2^24, u a single), as it is there.
 inline void exchange(float* r, int32_t q, float u) {
   int32_t j = static_cast<int32_t>(static_cast<double>(q) * static_cast<double>(u)) + 1;
@@ -55,11 +55,11 @@ inline void exchange(float* r, int32_t q, float u) {
   r[q - 1] = held;
 }
 
-bool Urand1::shuffle(float* r, int32_t n, int32_t m) {
+bool UniformGenerator::shuffle(float* r, int32_t n, int32_t m) {
   if (m <= 0) return true;
   if (m > n) return false;
   if (!started_) {
-    x_ = kSeed1;
+    x_ = kUniformSeed;
     started_ = true;
   }
   // Every draw lies in [0, 1], so 0 <= q * u <= q and the conversion is in
@@ -87,24 +87,24 @@ bool Urand1::shuffle(float* r, int32_t n, int32_t m) {
   return true;
 }
 
-Urand3 Urand3::at_state(uint32_t x) {
-  Urand3 g;
+NonzeroUniformGenerator NonzeroUniformGenerator::at_state(uint32_t x) {
+  NonzeroUniformGenerator g;
   g.x_ = x;
   g.started_ = true;
   return g;
 }
 
-float Urand3::urand3_() {
+float NonzeroUniformGenerator::next() {
   if (!started_) {
-    x_ = kSeed3;
+    x_ = kNonzeroUniformSeed;
     started_ = true;
   }
-  float u = urand4_(x_);
-  if (u == 0.0f || u == 1.0f) u = urand4_(x_);
+  float u = next_uniform(x_);
+  if (u == 0.0f || u == 1.0f) u = next_uniform(x_);
   return u;
 }
 
-bool permut_(float* r, int32_t n, const float* u, int32_t m) {
+bool partial_shuffle(float* r, int32_t n, const float* u, int32_t m) {
   if (m <= 0) return true;
   if (m > n) return false;
   int32_t q = n;
