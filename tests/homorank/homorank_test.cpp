@@ -174,8 +174,8 @@ std::string report(int k, float tr, float pge, float pgt, float alpha, uint32_t*
   st->rte1_[1] = 1.0f;
   st->rte1_[2] = pge;
   st->rte1_[3] = pgt;
-  const uint32_t before = common::Urand1::at_state(12345u).state();
-  st->gen = common::Urand1::at_state(12345u);
+  const uint32_t before = common::UniformGenerator::at_state(12345u).state();
+  st->gen = common::UniformGenerator::at_state(12345u);
   const std::string out = testsupport::printed([&](con::Console& c) { homorank::kekka_(c, *st); });
   *draws = st->gen.state() == before ? 0u : 1u;
   return out;

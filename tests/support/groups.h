@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "common/groupdata.h"
+#include "common/group_data.h"
 
 namespace testsupport {
 

@@ -50,8 +50,8 @@ TEST(Report, DecisionsDrawInReportOrder) {
     EXPECT_EQ(count_lines(out, " 帰無仮説は棄却され『傾向性がない』が受容された. "),
               tc.departure_rejected ? 1 : 0)
         << tc.name;
-    common::Urand1 g;
-    for (int i = 0; i < tc.draws; ++i) g.urand1_();
+    common::UniformGenerator g;
+    for (int i = 0; i < tc.draws; ++i) g.next();
     EXPECT_EQ(st->gen1.state(), g.state()) << tc.name;
   }
 }

@@ -70,7 +70,7 @@ TEST(NormalDeviates, FirstPairsBitForBit) {
       {0x3F83244Eu, 0xBEBEBCA9u},  // 1.02454543, -0.372533113
       {0x3EA339C3u, 0x3F0F0DE0u},  // 0.318800062, 0.558805466
   };
-  common::Urand3 gen;
+  common::NonzeroUniformGenerator gen;
   for (int i = 0; i < 5; ++i) {
     float z1 = 0.0f;
     float z2 = 0.0f;
@@ -113,8 +113,8 @@ TEST(TrendTest, SimulationUsesOneNormalPairPerTwoGroups) {
       groups.push_back(ramp(30, 0.25f * static_cast<float>(i), 1));
     auto st = state_with(groups);
     trendrank::rtest_(*st);
-    common::Urand3 g;
-    for (int i = 0; i < tc.draws_per_repetition * 9999; ++i) g.urand3_();
+    common::NonzeroUniformGenerator g;
+    for (int i = 0; i < tc.draws_per_repetition * 9999; ++i) g.next();
     EXPECT_EQ(st->gen3.state(), g.state()) << tc.groups << " groups";
     EXPECT_EQ(st->gen1.state(), 0u) << tc.groups << " groups";
   }
@@ -197,8 +197,8 @@ TEST(TrendTest, TiedStatisticsCountInPgeOnly) {
   EXPECT_LT(st->rte1[7], 0.9999f);
   EXPECT_GT(st->rte1[7], 0.0f);
   // The first permutation draws come from the seed: 2 per repetition.
-  common::Urand1 g;
-  for (int i = 0; i < 2 * 9999; ++i) g.urand1_();
+  common::UniformGenerator g;
+  for (int i = 0; i < 2 * 9999; ++i) g.next();
   EXPECT_EQ(st->gen1.state(), g.state());
 }
 
