@@ -1,9 +1,9 @@
-// chi_square_upper_tail: Pr(chi2_nu > x) by the finite series of the chi-square tail.
+// Pr(chi2_nu > x) by the finite series of the chi-square tail.
 // Odd nu: 2Q(sqrt x) + 2 phi(sqrt x) sum x^(j-1/2)/(1*3*...*(2j-1));
 // even nu: exp(-x/2) sum (x/2)^j/j!. Every term is rounded to single before it
 // is doubled and added to a double sum; powers by repeated single squaring.
-// x = 0 gives 1; x < 0 or NaN gives NaN (odd) or the even series as it stands;
-// see chi2p.h.
+// x = 0 gives 1. A NaN x, and nu above 50, return the NaN of an invalid
+// operation before any term is formed; x < 0 takes the series as it stands.
 #include "common/chi_square_tail.h"
 
 #include <cmath>
@@ -86,7 +86,8 @@ float chi_square_upper_tail(int32_t nu, float x) {
     table[0][0] = static_cast<float>(static_cast<double>(e) / static_cast<double>(r));
     for (int32_t j = 1; j <= m - 1; ++j) {
       table[0][j] =
-          static_cast<float>((chi_square_series_power(x, j) * static_cast<double>(table[0][0])) / product_of_first_odd(j));
+          static_cast<float>((chi_square_series_power(x, j) * static_cast<double>(table[0][0])) /
+                             product_of_first_odd(j));
     }
     double sum = s;
     for (int32_t j = 1; j <= m - 1; ++j) {
@@ -102,7 +103,8 @@ float chi_square_upper_tail(int32_t nu, float x) {
   table[1][0] = static_cast<float>(static_cast<double>(e) / 2.0);
   for (int32_t j = 1; j <= m - 1; ++j) {
     table[1][j] =
-        static_cast<float>((chi_square_series_power(x, j) * static_cast<double>(table[1][0])) / product_of_first_even(j));
+        static_cast<float>((chi_square_series_power(x, j) * static_cast<double>(table[1][0])) /
+                           product_of_first_even(j));
   }
   double sum = static_cast<double>(e);
   for (int32_t j = 1; j <= m - 1; ++j) {

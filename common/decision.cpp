@@ -23,27 +23,29 @@ void write_level_line(con::Console& c, float alpha) {
                  .text(con::sjis(" パ－セントで, ")));
 }
 
-bool randomized_decision(con::Console& c, float pge, float pgt, float alpha, std::string_view reject,
-            std::string_view accept, UniformGenerator& gen) {
-  bool rejected = false;
+Decision randomized_decision(float pge, float pgt, float alpha, UniformGenerator& gen) {
+  Decision d;
   if (pge <= alpha) {
-    write_level_line(c, alpha);
-    rejected = true;
+    d.rejected = true;
   } else if (pgt < pge && pgt < alpha) {
     const double h = (static_cast<double>(alpha) - static_cast<double>(pgt)) /
                      (static_cast<double>(pge) - static_cast<double>(pgt));
     const float u = gen.next();
-    c.write({con::sjis(" ランザミザ－ション検定によって ")});
-    write_level_line(c, alpha);
-    rejected = static_cast<double>(u) <= h;
-  } else {
-    write_level_line(c, alpha);
+    d.randomized = true;
+    d.rejected = static_cast<double>(u) <= h;
   }
-  c.write({con::sjis(rejected ? reject : accept)});
-  return rejected;
+  return d;
 }
 
-void write_p_value_line(con::Console& c, float pge, float pgt, std::string_view head, bool blank_after) {
+void write_decision(con::Console& c, const Decision& decision, float alpha, std::string_view reject,
+                    std::string_view accept) {
+  if (decision.randomized) c.write({con::sjis(" ランザミザ－ション検定によって ")});
+  write_level_line(c, alpha);
+  c.write({con::sjis(decision.rejected ? reject : accept)});
+}
+
+void write_p_value_line(con::Console& c, float pge, float pgt, std::string_view head,
+                        bool blank_after) {
   con::Record r;
   r.text(con::sjis(head));
   if (pge == pgt) {

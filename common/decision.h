@@ -21,16 +21,26 @@ extern const char* const kAcceptHomogeneity;  // " 一様性の帰無仮説は�
 // formed in double and rounded to single.
 void write_level_line(con::Console& c, float alpha);
 
-// Writes the decision lines; draws one value from gen only when the decision
-// is randomized. reject and accept are UTF-8 texts written free-form.
-// Returns true when the null hypothesis is rejected.
-bool randomized_decision(con::Console& c, float pge, float pgt, float alpha, std::string_view reject,
-            std::string_view accept, UniformGenerator& gen);
+// The outcome of one test at the level: rejected or not, and whether a
+// uniform draw decided it.
+struct Decision {
+  bool randomized = false;
+  bool rejected = false;
+};
+
+// Decides; draws one value from gen only when the decision is randomized.
+Decision randomized_decision(float pge, float pgt, float alpha, UniformGenerator& gen);
+
+// The lines of a decision: the randomization line when a draw decided it, the
+// level line, then reject or accept (UTF-8 texts written free-form).
+void write_decision(con::Console& c, const Decision& decision, float alpha, std::string_view reject,
+                    std::string_view accept);
 
 // The P-value line (head,F8.5," です.") or (head,F8.5," から",F8.5," です."),
 // the second with pgt first; head is UTF-8 (" P 値は " for the trend test).
 // With blank_after an empty line follows.
-void write_p_value_line(con::Console& c, float pge, float pgt, std::string_view head, bool blank_after);
+void write_p_value_line(con::Console& c, float pge, float pgt, std::string_view head,
+                        bool blank_after);
 
 }  // namespace common
 

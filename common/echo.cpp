@@ -23,6 +23,8 @@ void echo_rows(con::Console& c, const float* a, int32_t n, int per, int lead, in
   }
 }
 
-void echo_five_per_line(con::Console& c, const float* a, int32_t n) { echo_rows(c, a, n, 5, 2, 11, 5); }
+void echo_five_per_line(con::Console& c, const float* a, int32_t n) {
+  echo_rows(c, a, n, 5, 2, 11, 5);
+}
 
 }  // namespace common

@@ -129,7 +129,8 @@ float median_of_scratch(float* x, int32_t n) {
   }
   if (any_nan || (plus_zero && minus_zero)) return median(x, n);
 
-  float* const split = std::partition(x, x + n, [m](float y) { return static_cast<double>(y) <= m; });
+  float* const split =
+      std::partition(x, x + n, [m](float y) { return static_cast<double>(y) <= m; });
   const int32_t k = static_cast<int32_t>(split - x);
   const int32_t j = n - k;
   const int32_t v = (n + 1) / 2;

@@ -2,7 +2,8 @@
 // u = x / 2^31 rounded to single precision (so u is never 0 and is exactly 1.0
 // when x >= 2^31 - 64), and the partial random permutation it drives.
 // Each generator object is one state per run, started from its seed on the
-// first draw: UniformGenerator (seed 1077) and NonzeroUniformGenerator (seed 16087, 0.0/1.0 replaced).
+// first draw: UniformGenerator (seed 1077) and NonzeroUniformGenerator (seed 16087, 0.0/1.0
+// replaced).
 #ifndef COMMON_UNIFORM_GENERATOR_H
 #define COMMON_UNIFORM_GENERATOR_H
 
@@ -10,7 +11,7 @@
 
 namespace common {
 
-constexpr uint32_t kUniformSeed = 1077u;   // permutations and randomized decisions
+constexpr uint32_t kUniformSeed = 1077u;          // permutations and randomized decisions
 constexpr uint32_t kNonzeroUniformSeed = 16087u;  // normal deviates of the trend simulation
 
 // Steps x once (low 31 bits of 48828125 x) and returns x / 2^31 in single.

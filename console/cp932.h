@@ -1,7 +1,8 @@
 // Program texts are kept readable as UTF-8 in the source and written as code
 // page 932 bytes. sjis() converts a UTF-8 text once; every character the
 // programs print is in its table. A character outside the table becomes "?"
-// (the tests check every text's byte length, so this never reaches a user).
+// (a test rebuilds the table from every text of the programs and compares it
+// with the committed one, so this never reaches a user).
 #ifndef CONSOLE_CP932_H
 #define CONSOLE_CP932_H
 

@@ -50,8 +50,8 @@ void kekka_(con::Console& c, State& st) {
   c.put_line("");
   common::write_p_value_line(c, pge, pgt, " 　ｐ値は ", false);
   c.write({});
-  common::randomized_decision(c, pge, pgt, st.grp.alpha, common::kRejectHomogeneity, common::kAcceptHomogeneity,
-                 st.gen);
+  common::write_decision(c, common::randomized_decision(pge, pgt, st.grp.alpha, st.gen),
+                         st.grp.alpha, common::kRejectHomogeneity, common::kAcceptHomogeneity);
   c.write({});
   c.write({con::sjis("*********点推定*********")});
 

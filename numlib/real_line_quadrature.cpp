@@ -80,8 +80,8 @@ void level0_term(Library& lib, const Integrand& f, int32_t j, double sign, int32
 }  // namespace
 
 void integrate_real_line(Library& lib, const Integrand& f, const double& epsa, const double& epsr,
-            const int32_t& nmin, const int32_t& nmax, double& s, double& err, int32_t& n,
-            int32_t& icon) {
+                         const int32_t& nmin, const int32_t& nmax, double& s, double& err,
+                         int32_t& n, int32_t& icon) {
   if (lib.first == 0) build_tables(lib);
 
   icon = 30000;

@@ -17,8 +17,8 @@ namespace numlib {
 using Integrand = std::function<double(const double&)>;
 
 void integrate_real_line(Library& lib, const Integrand& f, const double& epsa, const double& epsr,
-            const int32_t& nmin, const int32_t& nmax, double& s, double& err, int32_t& n,
-            int32_t& icon);
+                         const int32_t& nmin, const int32_t& nmax, double& s, double& err,
+                         int32_t& n, int32_t& icon);
 
 }  // namespace numlib
 

@@ -48,16 +48,16 @@ void kekka_(con::Console& c, State& st) {
   text_line(c, " 帰無仮説が一様性で対立仮説が傾向性の ");
   statistic_lines(c, st.rte1[0], st.rte1[1]);
   common::write_p_value_line(c, st.rte1[4], st.rte1[5], p_head, true);
-  common::randomized_decision(c, st.rte1[4], st.rte1[5], alpha, common::kRejectHomogeneity,
-                 common::kAcceptHomogeneity, st.gen1);
+  common::write_decision(c, common::randomized_decision(st.rte1[4], st.rte1[5], alpha, st.gen1),
+                         alpha, common::kRejectHomogeneity, common::kAcceptHomogeneity);
 
   c.write({});
   text_line(c, " 帰無仮説が一様性で対立仮説が『傾向性がない』の ");
   statistic_lines(c, st.rte1[2], st.rte1[3]);
   common::write_p_value_line(c, st.rte1[6], st.rte1[7], p_head, true);
-  common::randomized_decision(c, st.rte1[6], st.rte1[7], alpha,
-                 " 帰無仮説は棄却され『傾向性がない』が受容された. ",
-                 " 帰無仮説は棄却されなかった. ", st.gen1);
+  common::write_decision(c, common::randomized_decision(st.rte1[6], st.rte1[7], alpha, st.gen1),
+                         alpha, " 帰無仮説は棄却され『傾向性がない』が受容された. ",
+                         " 帰無仮説は棄却されなかった. ");
 
   const std::string effect_label = con::sjis(" 標本の主効果は,");
   const std::string overall_label = con::sjis(" 全平均は,");

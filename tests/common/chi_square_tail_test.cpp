@@ -19,9 +19,7 @@ std::string fmt(const char* f, float v) {
   return buf;
 }
 
-float chi2(int32_t nu, float x) {
-  return common::chi_square_upper_tail(nu, x);
-}
+float chi2(int32_t nu, float x) { return common::chi_square_upper_tail(nu, x); }
 
 struct Case {
   int32_t nu;

@@ -27,8 +27,9 @@ struct Outcome {
 Outcome run(float pge, float pgt, float alpha, common::UniformGenerator gen) {
   Outcome o;
   o.out = testsupport::printed([&](con::Console& c) {
-    o.rejected = common::randomized_decision(c, pge, pgt, alpha, common::kRejectHomogeneity,
-                                common::kAcceptHomogeneity, gen);
+    const common::Decision d = common::randomized_decision(pge, pgt, alpha, gen);
+    common::write_decision(c, d, alpha, common::kRejectHomogeneity, common::kAcceptHomogeneity);
+    o.rejected = d.rejected;
   });
   o.state_after = gen.state();
   return o;

@@ -83,8 +83,9 @@ TEST(GroupDialogue, PromptsReadsAndEcho) {
 
 TEST(GroupDialogue, RefusesWhatStorageCannotHold) {
   common::GroupData d;
-  Outcome k11 = run(
-      "11\n", [&](con::Console& c) { common::group_dialogue(c, kTexts, 100, common::echo_five_per_line, d); });
+  Outcome k11 = run("11\n", [&](con::Console& c) {
+    common::group_dialogue(c, kTexts, 100, common::echo_five_per_line, d);
+  });
   EXPECT_EQ(k11.status, 8);
   EXPECT_EQ(k11.out, con::sjis(" 標本の個数(10 以下)を入力して下さい\r\n"));
   Outcome big = run("2\n3 101\n", [&](con::Console& c) {

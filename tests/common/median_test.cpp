@@ -164,9 +164,10 @@ TEST(Median, MatchesReferenceOnRandomDataWithTies) {
     }
     const float want_scratch = common::median(scratch.data(), n);
     const float got_scratch = common::median_of_scratch(scratch.data(), n);
-    ASSERT_TRUE(std::isnan(want_scratch) ? std::isnan(got_scratch)
-                                         : std::signbit(got_scratch) == std::signbit(want_scratch) &&
-                                               got_scratch == want_scratch)
+    ASSERT_TRUE(std::isnan(want_scratch)
+                    ? std::isnan(got_scratch)
+                    : std::signbit(got_scratch) == std::signbit(want_scratch) &&
+                          got_scratch == want_scratch)
         << "scratch, trial " << trial << " n " << n;
   }
 }

@@ -64,7 +64,7 @@ TEST(MidRank, FirstValuesAgainstWholePool) {
   common::mid_ranks_of_first(p, r, 2, 4);
   EXPECT_EQ(r[0], 1.0f);
   EXPECT_EQ(r[1], 2.5f);
-  EXPECT_EQ(r[2], -7.0f);           // beyond m: untouched
+  EXPECT_EQ(r[2], -7.0f);                  // beyond m: untouched
   common::mid_ranks_of_first(p, r, 9, 4);  // m clamped to n
   EXPECT_EQ(r[3], 4.0f);
 }

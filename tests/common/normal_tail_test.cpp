@@ -77,7 +77,8 @@ TEST(Normp, NonFiniteGiveInvalidNaN) {
 TEST(Normp, SymmetryWhereNeitherTailIsTiny) {
   const float xs[] = {0.25f, 0.5f, 1.0f, 1.5f, 2.0f, 2.5f, 2.999f, 3.0f, 3.001f, 3.5f, 4.0f};
   for (float x : xs) {
-    const double sum = static_cast<double>(common::normal_upper_tail(x)) + common::normal_upper_tail(-x);
+    const double sum =
+        static_cast<double>(common::normal_upper_tail(x)) + common::normal_upper_tail(-x);
     EXPECT_NEAR(sum, 1.0, 1.0e-7) << "x = " << x;
   }
 }

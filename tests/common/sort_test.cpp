@@ -134,11 +134,28 @@ void reference_order(std::vector<float>& z) {
 // one sign of zero and no NaN, others mix them.
 TEST(Order, MatchesStepByStepSortBitForBit) {
   const float inf = std::numeric_limits<float>::infinity();
-  const std::vector<float> pool = {
-      0.0f, -0.0f, 1.0f, -1.0f, 2.5f, -2.5f, 1e-45f, -1e-45f, 1e-40f, -1e-40f,
-      std::numeric_limits<float>::min(), std::numeric_limits<float>::max(),
-      -std::numeric_limits<float>::max(), inf, -inf, kNaN, from_bits(0x7FC00000u),
-      from_bits(0x7F800001u), from_bits(0xFFFFFFFFu), 3.0f, 1e30f, -7.75f};
+  const std::vector<float> pool = {0.0f,
+                                   -0.0f,
+                                   1.0f,
+                                   -1.0f,
+                                   2.5f,
+                                   -2.5f,
+                                   1e-45f,
+                                   -1e-45f,
+                                   1e-40f,
+                                   -1e-40f,
+                                   std::numeric_limits<float>::min(),
+                                   std::numeric_limits<float>::max(),
+                                   -std::numeric_limits<float>::max(),
+                                   inf,
+                                   -inf,
+                                   kNaN,
+                                   from_bits(0x7FC00000u),
+                                   from_bits(0x7F800001u),
+                                   from_bits(0xFFFFFFFFu),
+                                   3.0f,
+                                   1e30f,
+                                   -7.75f};
   std::mt19937 rng(61102u);
   for (int trial = 0; trial < 20000; ++trial) {
     const int kind = trial % 4;  // 0: anything; 1: no NaN; 2: no NaN, no -0; 3: no NaN, no +0

@@ -86,7 +86,8 @@ TEST(Permut, IndexRule) {
   for (const Case& tc : cases) {
     std::vector<float> r(static_cast<size_t>(tc.n));
     for (int32_t i = 0; i < tc.n; ++i) r[static_cast<size_t>(i)] = static_cast<float>(i + 1);
-    EXPECT_TRUE(common::partial_shuffle(r.data(), tc.n, tc.u.data(), static_cast<int32_t>(tc.u.size())));
+    EXPECT_TRUE(
+        common::partial_shuffle(r.data(), tc.n, tc.u.data(), static_cast<int32_t>(tc.u.size())));
     EXPECT_EQ(r, tc.after) << tc.name;
   }
 }

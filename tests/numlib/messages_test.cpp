@@ -12,8 +12,8 @@
 
 #include "console/console.h"
 #include "numlib/console_sink.h"
-#include "numlib/real_line_quadrature.h"
 #include "numlib/library.h"
+#include "numlib/real_line_quadrature.h"
 
 namespace {
 
