@@ -1,3 +1,3 @@
-#include "boxplot.h"
+#include "boxplot/boxplot.h"
 
 int main() { return con::main_stdio(boxplot::run); }

@@ -4,14 +4,16 @@
 
 #include <string>
 
-#include "boxplot.h"
+#include "boxplot/boxplot.h"
 #include "support/capture.h"
 
 namespace {
 
 using Result = testsupport::Captured;
 
-Result run(const std::string& input) { return testsupport::capture_run(boxplot::run, input); }
+Result run_boxplot(const std::string& input) {
+  return testsupport::capture_run(boxplot::run, input);
+}
 
 TEST(BoxplotRun, RefusalsComeBeforeAnyRow) {
   const struct {
@@ -25,7 +27,7 @@ TEST(BoxplotRun, RefusalsComeBeforeAnyRow) {
       {"eleven groups", "11\n"},
   };
   for (const auto& c : cases) {
-    const Result r = run(c.input);
+    const Result r = run_boxplot(c.input);
     EXPECT_EQ(r.status, 8) << c.name;
     EXPECT_TRUE(r.out.empty()) << c.name;
     EXPECT_NE(r.err.find("error"), std::string::npos) << c.name;
@@ -34,7 +36,7 @@ TEST(BoxplotRun, RefusalsComeBeforeAnyRow) {
 
 TEST(BoxplotRun, NoGroupsAreRefused) {
   for (const char* input : {"0\n", "-5\n", "-2147483648\n"}) {
-    const Result r = run(input);
+    const Result r = run_boxplot(input);
     EXPECT_EQ(r.status, 8) << input;
     EXPECT_TRUE(r.out.empty()) << input;
     EXPECT_NE(r.err.find("is below 1; at least one group is needed"), std::string::npos) << input;
@@ -42,7 +44,7 @@ TEST(BoxplotRun, NoGroupsAreRefused) {
 }
 
 TEST(BoxplotRun, EndOfInputStopsBeforeAnyRow) {
-  const Result r = run("2\n5 4\n5 1 4 2 3\n");
+  const Result r = run_boxplot("2\n5 4\n5 1 4 2 3\n");
   EXPECT_EQ(r.status, 12);
   EXPECT_TRUE(r.out.empty());
 }

@@ -1,14 +1,14 @@
 // Box statistics: quantiles by interpolation at (n+1)p with the positions held
-// to 1..n, no read past the sample when f = 0, extremes after the sort, and
-// the x positions of the drawing from the single constants.
-#include "hakozu.h"
-
+// to 1..n, no read past the sample when f = 0, and the extremes, quartiles and
+// median after the sort.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <vector>
+
+#include "boxplot/state.h"
 
 namespace {
 
@@ -17,18 +17,19 @@ const float kNaN = std::numeric_limits<float>::quiet_NaN();
 struct QuantileCase {
   const char* name;
   std::vector<float> sorted;
-  float p;
+  float fraction;
   float expected;
 };
 
 // Each sample is surrounded by NaN sentinels: a read outside it shows as NaN.
-float quantile_guarded(const std::vector<float>& sorted, float p) {
+float guarded_quantile(const std::vector<float>& sorted, float fraction) {
   std::vector<float> buf(sorted.size() + 2, kNaN);
   for (size_t i = 0; i < sorted.size(); ++i) buf[i + 1] = sorted[i];
-  return boxplot::quantile_(buf.data() + 1, static_cast<int32_t>(sorted.size()), p);
+  return boxplot::interpolated_quantile(buf.data() + 1, static_cast<int32_t>(sorted.size()),
+                                        fraction);
 }
 
-TEST(BoxplotQuantile, InterpolatesAtNPlusOneTimesP) {
+TEST(InterpolatedQuantile, InterpolatesAtNPlusOneTimesP) {
   const QuantileCase cases[] = {
       {"five q1 at 1.5", {1, 2, 3, 4, 5}, 0.25f, 1.5f},
       {"five median at 3", {1, 2, 3, 4, 5}, 0.5f, 3.0f},
@@ -49,23 +50,23 @@ TEST(BoxplotQuantile, InterpolatesAtNPlusOneTimesP) {
       {"negative values", {-9, -7, -2.5f, -1}, 0.25f, -8.5f},
   };
   for (const QuantileCase& c : cases) {
-    EXPECT_EQ(quantile_guarded(c.sorted, c.p), c.expected) << c.name;
+    EXPECT_EQ(guarded_quantile(c.sorted, c.fraction), c.expected) << c.name;
   }
 }
 
-TEST(BoxplotQuantile, RoundsOnceFromDouble) {
+TEST(InterpolatedQuantile, RoundsOnceFromDouble) {
   // 0.75*a + 0.25*b is 9.358756 when formed in double and rounded once, but
   // 9.3587551 when each product is rounded to single first.
   const float a = 6.515929698944092f;
   const float b = 17.88723373413086f;
-  EXPECT_EQ(quantile_guarded({a, b, 20.0f, 21.0f}, 0.25f), 9.358756065368652f);
+  EXPECT_EQ(guarded_quantile({a, b, 20.0f, 21.0f}, 0.25f), 9.358756065368652f);
 }
 
-TEST(BoxplotHakozu, SortsInPlaceAndTakesExtremes) {
+TEST(BoxStatistics, SortsInPlaceAndTakesExtremes) {
   struct Case {
     const char* name;
     std::vector<float> x;
-    float xmin, xmax, q1, q2, q3;
+    float minimum, maximum, lower_quartile, median, upper_quartile;
   };
   const Case cases[] = {
       {"worked group 1", {5, 1, 4, 2, 3}, 1, 5, 1.5f, 3, 4.5f},
@@ -77,39 +78,29 @@ TEST(BoxplotHakozu, SortsInPlaceAndTakesExtremes) {
   };
   for (const Case& c : cases) {
     std::vector<float> x = c.x;
-    float xmin, xmax, q1, q2, q3;
-    boxplot::hakozu_(x.data(), static_cast<int32_t>(x.size()), xmin, xmax, q1, q2, q3);
-    EXPECT_EQ(xmin, c.xmin) << c.name;
-    EXPECT_EQ(xmax, c.xmax) << c.name;
-    EXPECT_EQ(q1, c.q1) << c.name;
-    EXPECT_EQ(q2, c.q2) << c.name;
-    EXPECT_EQ(q3, c.q3) << c.name;
+    const boxplot::BoxStatistics stats =
+        boxplot::box_statistics(x.data(), static_cast<int32_t>(x.size()));
+    EXPECT_EQ(stats.minimum, c.minimum) << c.name;
+    EXPECT_EQ(stats.maximum, c.maximum) << c.name;
+    EXPECT_EQ(stats.lower_quartile, c.lower_quartile) << c.name;
+    EXPECT_EQ(stats.median, c.median) << c.name;
+    EXPECT_EQ(stats.upper_quartile, c.upper_quartile) << c.name;
     for (size_t i = 1; i < x.size(); ++i) EXPECT_LE(x[i - 1], x[i]) << c.name;
   }
 }
 
-TEST(BoxplotHakozu, EqualValuesGiveTheSameBoxInAnyOrder) {
+TEST(BoxStatistics, EqualValuesGiveTheSameBoxInAnyOrder) {
   const std::vector<std::vector<float>> orders = {
       {4, 1, 4, 1, 4, 1}, {1, 1, 1, 4, 4, 4}, {4, 4, 4, 1, 1, 1}, {1, 4, 4, 1, 1, 4}};
   for (const auto& o : orders) {
     std::vector<float> x = o;
-    float xmin, xmax, q1, q2, q3;
-    boxplot::hakozu_(x.data(), 6, xmin, xmax, q1, q2, q3);
-    EXPECT_EQ(xmin, 1.0f);
-    EXPECT_EQ(xmax, 4.0f);
-    EXPECT_EQ(q1, 1.0f);
-    EXPECT_EQ(q2, 2.5f);
-    EXPECT_EQ(q3, 4.0f);
+    const boxplot::BoxStatistics stats = boxplot::box_statistics(x.data(), 6);
+    EXPECT_EQ(stats.minimum, 1.0f);
+    EXPECT_EQ(stats.maximum, 4.0f);
+    EXPECT_EQ(stats.lower_quartile, 1.0f);
+    EXPECT_EQ(stats.median, 2.5f);
+    EXPECT_EQ(stats.upper_quartile, 4.0f);
   }
-}
-
-TEST(BoxplotPositions, GroupTen) {
-  // Group 10: the single values nearest 9.8, 10.2, 10.05 and 9.95.
-  const boxplot::BoxPositions p = boxplot::positions_(10);
-  EXPECT_EQ(p.a, 9.8f);
-  EXPECT_EQ(p.b, 10.2f);
-  EXPECT_EQ(p.c, 10.05f);
-  EXPECT_EQ(p.d, 9.95f);
 }
 
 }  // namespace
