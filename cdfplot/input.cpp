@@ -1,32 +1,27 @@
-// Silent reader of the distribution-function filter: M, then K, the sizes and
-// each group's observations, nothing printed. Refuses, before any table row,
-// what the method cannot use: M above 9, a negative size, a group of one
-// observation (its residual is 0/0) and a data set with no observations.
-// Then the group means, the pooled residuals, and the ascending sort.
+// Silent reader of the distribution-function filter: M, then the groups, the
+// sizes and each group's observations, nothing printed. The refusals come
+// right after the values they concern. A group of one observation is refused
+// because its residual would be 0/0; once every size is 0 or at least 2, the
+// total of the sizes is the number of residuals the table will have.
 #include <string>
 
+#include "cdfplot/state.h"
 #include "common/dialogue.h"
-#include "common/sort.h"
-#include "common/residuals.h"
-#include "state.h"
 
 namespace cdfplot {
 
-void input_(con::Console& c, State& st) {
-  c.read_int(st.inp0_);
-  if (st.inp0_ > 9) {
-    c.refuse("number of decimal places " + std::to_string(st.inp0_) +
+void read_input(con::Console& c, State& state) {
+  c.read_int(state.tie_decimals);
+  if (state.tie_decimals > kMostTieDecimals) {
+    c.refuse("number of decimal places " + std::to_string(state.tie_decimals) +
              " is above 9 (10 to that power does not fit 32 bits)");
   }
-  common::read_groups_silently(c, kMaxSize, st.grp);
-  common::refuse_small_groups(c, st.grp, 2, true);
-  common::group_means(st.grp, st.xmean);
-  st.inp1_ = common::pooled_residuals(st.grp, st.xmean, st.inp2_);
-  if (st.inp1_ == 0) {
-    c.refuse("the data set holds no observations (" + std::to_string(st.grp.groups()) +
+  common::read_groups_silently(c, kLargestGroup, state.data);
+  common::refuse_small_groups(c, state.data, 2, true);
+  if (state.data.ntotal == 0) {
+    c.refuse("the data set holds no observations (" + std::to_string(state.data.groups()) +
              " groups, total size 0); the table needs at least 2");
   }
-  common::sort_ascending(st.inp2_, st.inp1_);
 }
 
 }  // namespace cdfplot

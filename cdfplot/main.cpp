@@ -1,3 +1,3 @@
-#include "cdfplot.h"
+#include "cdfplot/cdfplot.h"
 
 int main() { return con::main_stdio(cdfplot::run); }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "cdfplot.h"
+#include "cdfplot/cdfplot.h"
 #include "support/capture.h"
 
 namespace {

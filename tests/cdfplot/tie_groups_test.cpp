@@ -7,29 +7,30 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <random>
 #include <vector>
 
-#include "routines.h"
+#include "cdfplot/state.h"
 
 namespace {
 
 const float kInf = std::numeric_limits<float>::infinity();
 
-TEST(CdfplotPower10, WholePowersAndNegativeM) {
+TEST(CdfplotTieFactor, WholePowersAndNegativeM) {
   const struct {
-    int32_t m;
-    int32_t p;
+    int32_t decimals;
+    int32_t factor;
   } cases[] = {{-2147483647 - 1, 0}, {-32, 0}, {-1, 0}, {0, 1}, {1, 10}, {3, 1000},
                {9, 1000000000}};
-  for (const auto& c : cases) EXPECT_EQ(cdfplot::power10_(c.m), c.p) << c.m;
+  for (const auto& c : cases) EXPECT_EQ(cdfplot::tie_factor(c.decimals), c.factor) << c.decimals;
 }
 
 TEST(CdfplotTieKey, RoundsTheSingleProductHalfAwayFromZero) {
   const struct {
     const char* name;
     float v;
-    int32_t p;
+    int32_t factor;
     double key;
   } cases[] = {
       {"half way up", 0.25f, 10, 3.0},
@@ -47,32 +48,30 @@ TEST(CdfplotTieKey, RoundsTheSingleProductHalfAwayFromZero) {
       {"negative M, any value", 123.4f, 0, 0.0},
       {"negative M, infinite value", -kInf, 0, 0.0},
   };
-  for (const auto& c : cases) EXPECT_EQ(cdfplot::tie_key_(c.v, c.p), c.key) << c.name;
+  for (const auto& c : cases) EXPECT_EQ(cdfplot::tie_key(c.v, c.factor), c.key) << c.name;
 }
 
 struct Groups {
-  std::vector<float> u;
-  std::vector<int32_t> cum;
+  std::vector<float> first_value;
+  std::vector<int32_t> count_before;
 };
 
-Groups groups_of(const std::vector<float>& z, int32_t p) {
+Groups groups_of(const std::vector<float>& z, int32_t factor) {
+  auto ties = std::make_unique<cdfplot::TieGroups>();
+  cdfplot::find_tie_groups(z.data(), static_cast<int32_t>(z.size()), factor, *ties);
   Groups g;
-  g.u.assign(z.size() + 1, 0.0f);
-  g.cum.assign(z.size() + 2, -1);
-  const int32_t l =
-      cdfplot::tie_groups_(z.data(), static_cast<int32_t>(z.size()), p, g.u.data(), g.cum.data());
-  g.u.resize(l);
-  g.cum.resize(l + 1);
+  g.first_value.assign(ties->first_value, ties->first_value + ties->count);
+  g.count_before.assign(ties->count_before, ties->count_before + ties->count + 1);
   return g;
 }
 
-TEST(CdfplotTieGroups, GroupsAndCounts) {
+TEST(CdfplotFindTieGroups, GroupsAndCounts) {
   const struct {
     const char* name;
     std::vector<float> z;
-    int32_t p;
-    std::vector<float> u;
-    std::vector<int32_t> cum;
+    int32_t factor;
+    std::vector<float> first_value;
+    std::vector<int32_t> count_before;
   } cases[] = {
       {"worked example, two zeros tie",
        {-2.4494896f, -1.2247448f, 0.0f, 0.0f, 1.2247448f, 2.4494896f},
@@ -105,57 +104,57 @@ TEST(CdfplotTieGroups, GroupsAndCounts) {
       {"no residual", {}, 10, {}, {0}},
   };
   for (const auto& c : cases) {
-    const Groups g = groups_of(c.z, c.p);
-    EXPECT_EQ(g.u, c.u) << c.name;
-    EXPECT_EQ(g.cum, c.cum) << c.name;
+    const Groups g = groups_of(c.z, c.factor);
+    EXPECT_EQ(g.first_value, c.first_value) << c.name;
+    EXPECT_EQ(g.count_before, c.count_before) << c.name;
   }
 }
 
 // The plain rule: for each group, count every residual whose 32-bit key
 // equals the key of the group's first value.
-Groups groups_by_counting(const std::vector<float>& z, int32_t p) {
-  auto key = [p](float v) {
+Groups groups_by_counting(const std::vector<float>& z, int32_t factor) {
+  auto key = [factor](float v) {
     return static_cast<int32_t>(
-        std::round(static_cast<double>(static_cast<float>(static_cast<double>(v) * p))));
+        std::round(static_cast<double>(static_cast<float>(static_cast<double>(v) * factor))));
   };
   Groups g;
   const int32_t n = static_cast<int32_t>(z.size());
-  g.cum.push_back(0);
-  g.u.push_back(z[0]);
+  g.count_before.push_back(0);
+  g.first_value.push_back(z[0]);
   for (;;) {
     int32_t count = 0;
-    for (float v : z) count += key(v) == key(g.u.back()) ? 1 : 0;
-    g.cum.push_back(g.cum.back() + count);
-    if (g.cum.back() == n) break;
-    g.u.push_back(z[g.cum.back()]);
+    for (float v : z) count += key(v) == key(g.first_value.back()) ? 1 : 0;
+    g.count_before.push_back(g.count_before.back() + count);
+    if (g.count_before.back() == n) break;
+    g.first_value.push_back(z[g.count_before.back()]);
   }
   return g;
 }
 
-TEST(CdfplotTieGroups, SameAsCountingEveryResidualInsideTheRange) {
+TEST(CdfplotFindTieGroups, SameAsCountingEveryResidualInsideTheRange) {
   std::mt19937 gen(12345);
   for (int32_t m = 0; m <= 4; ++m) {
-    const int32_t p = cdfplot::power10_(m);
+    const int32_t factor = cdfplot::tie_factor(m);
     for (int trial = 0; trial < 20; ++trial) {
       std::normal_distribution<float> dist(0.0f, 1.0f + trial);
       std::vector<float> z(200);
       for (float& v : z) v = std::round(dist(gen) * 400.0f) / 400.0f;  // many ties
       std::sort(z.begin(), z.end());
-      const Groups fast = groups_of(z, p);
-      const Groups plain = groups_by_counting(z, p);
-      ASSERT_EQ(fast.u, plain.u) << "M = " << m << " trial " << trial;
-      ASSERT_EQ(fast.cum, plain.cum) << "M = " << m << " trial " << trial;
+      const Groups fast = groups_of(z, factor);
+      const Groups plain = groups_by_counting(z, factor);
+      ASSERT_EQ(fast.first_value, plain.first_value) << "M = " << m << " trial " << trial;
+      ASSERT_EQ(fast.count_before, plain.count_before) << "M = " << m << " trial " << trial;
     }
   }
 }
 
-TEST(CdfplotTieGroups, TenThousandDistinctResiduals) {
+TEST(CdfplotFindTieGroups, TenThousandDistinctResiduals) {
   std::vector<float> z(10000);
   for (int i = 0; i < 10000; ++i) z[i] = static_cast<float>(i - 5000) / 1000.0f;
   const Groups g = groups_of(z, 1000);
-  ASSERT_EQ(g.u.size(), 10000u);
-  EXPECT_EQ(g.cum.back(), 10000);
-  EXPECT_EQ(g.cum[1], 1);
+  ASSERT_EQ(g.first_value.size(), 10000u);
+  EXPECT_EQ(g.count_before.back(), 10000);
+  EXPECT_EQ(g.count_before[1], 1);
 }
 
 }  // namespace
