@@ -1,17 +1,16 @@
-// input_: the heading, an empty line, the group-data dialogue with this
-// program's texts (no level prompt; at most 10 groups of 1000), the echo of
-// every group, then the group means and the pooled residuals. The dialogue
-// refuses what the storage cannot hold right after the read that brought it;
-// a group of fewer than two observations is refused after the echo.
+// The input stage: the heading, an empty line, then the group-data dialogue
+// with this program's texts and the echo of every group. A group of one has
+// the residual 0/0, which would leave every distance 0, and a group of none or
+// of a negative size adds nothing: neither can be measured, so both are
+// refused once every group is echoed.
 #include "common/dialogue.h"
 #include "common/echo.h"
-#include "common/residuals.h"
 #include "console/cp932.h"
-#include "search.h"
+#include "distsearch/state.h"
 
 namespace distsearch {
 
-void input_(con::Console& c, State& st) {
+void read_input(con::Console& c, State& state) {
   c.write({con::sjis(" 分布を探す.")});
   c.write({});
   common::DialogueTexts texts;
@@ -23,14 +22,8 @@ void input_(con::Console& c, State& st) {
   texts.group_more = "個入力してください.";
   texts.level = nullptr;
   texts.echo_heading = " 標本(群)目の観測値は ";
-  common::group_dialogue(c, texts, common::kMaxGroupSize, common::echo_five_per_line, st.grp);
-  // A group of one has the residual 0/0, which leaves every distance 0, and a
-  // group of none or a negative size adds nothing: neither can be measured.
-  common::refuse_small_groups(c, st.grp, 2);
-
-  common::group_means(st.grp, st.xmean);
-  common::pooled_residuals(st.grp, st.xmean, st.inp2_);
-  st.inp1_ = st.grp.ntotal;
+  common::group_dialogue(c, texts, common::kMaxGroupSize, common::echo_five_per_line, state.data);
+  common::refuse_small_groups(c, state.data, 2);
 }
 
 }  // namespace distsearch

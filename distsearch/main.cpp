@@ -1,3 +1,3 @@
-#include "distsearch.h"
+#include "distsearch/distsearch.h"
 
 int main() { return con::main_stdio(distsearch::run); }
