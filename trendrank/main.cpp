@@ -1,3 +1,3 @@
-#include "trendrank.h"
+#include "trendrank/trendrank.h"
 
 int main() { return con::main_stdio(trendrank::run); }

@@ -1,71 +1,134 @@
-// The run state of trendrank (its static areas, made fresh for every run) and
-// the routines that read and write it, by stage: dialogue, test, estimation,
-// report. Arrays are 0-based: element [i] belongs to group i+1.
-// Purely numeric routines (ireg_, gmin_, av_, rtstat_, rnorm_) take their
-// inputs as arguments and neither print nor stop.
+// The run state of trendrank, made fresh for every run, and the stages and
+// computations that fill it, in the order the run calls them: input, the
+// statistics and P values of the two tests, their decisions, the estimates,
+// the report. Arrays are 0-based: element [i] belongs to group i+1.
+// The numeric routines (isotonic_fit, smallest_block_average,
+// weighted_block_average, arrangement_sums, normalized_statistics,
+// normal_deviate_pair) take their inputs as arguments and neither print nor
+// stop.
 #ifndef TRENDRANK_STATE_H
 #define TRENDRANK_STATE_H
 
 #include <cstdint>
 
+#include "common/decision.h"
 #include "common/group_data.h"
 #include "common/uniform_generator.h"
 #include "console/console.h"
 
 namespace trendrank {
 
-constexpr int kMaxSize = 100;    // observations in one group
-constexpr int kMaxTotal = 1000;  // observations in all
+constexpr int kLargestGroup = 100;   // observations in one group
+constexpr int kLargestTotal = 1000;  // observations in all
 
-struct State {
-  common::GroupData
-      grp;             // nsize (inp1_), xobs (inp2_), ngroup (inp3_), ntotal (inp4_), alpha (inp5_)
-  float gmean = 0.0f;  // ansb_: the grand arithmetic mean
-
-  // rte1_: strend, ttrend, sdev, tdev, pge and pgt of the trend statistic,
-  // pge and pgt of the departure statistic.
-  float rte1[8] = {};
-  float rte2[common::kMaxGroups] = {};  // W: the group sizes as single values
-
-  float rbar[common::kMaxGroups] = {};  // mean ranks (trnst_)
-  float rfit[common::kMaxGroups] = {};  // their isotonic fit (trnst_)
-
-  float res1[common::kMaxGroups] = {};      // THETA: raw effects
-  float res3[common::kMaxGroups] = {};      // EFF: smoothed effects
-  float res2[common::kMaxGroups + 1] = {};  // centre, then the location estimates
-
-  common::UniformGenerator gen1;  // permutations, then the randomized decisions
-  common::NonzeroUniformGenerator gen3;  // normal deviates of the simulation
-
-  float zpool[kMaxTotal] = {};  // the pooled observations
-  float rmid[kMaxTotal] = {};   // their mid-ranks (rearranged in place)
+// One of the two tests: the trend test (homogeneity against an increasing
+// trend) or the departure test (homogeneity against a departure from it).
+struct RankTest {
+  float statistic = 0.0f;   // the sum of squares of the observed ranks
+  float normalized = 0.0f;  // the statistic scaled by (N - 1) / sum (R - (N+1)/2)^2
+  float p_at_least = 0.0f;  // share of repeats at or above the observed value
+  float p_above = 0.0f;     // share of repeats above it (equal to p_at_least when simulated)
+  common::Decision decision;
 };
 
-// Dialogue: fills grp and gmean, echoes the data; refuses empty or negative groups.
-void input_(con::Console& c, State& st);
+// A value of each test for one arrangement: the trend part and the departure part.
+struct TrendAndDeparture {
+  float trend = 0.0f;
+  float departure = 0.0f;
+};
 
-// Isotonic regression (non-decreasing, weighted) by minimum block averages.
-double av_(int32_t i, int32_t j, const float* y, const float* w);
-double gmin_(int32_t i, int32_t k, const float* y, const float* w);
-void ireg_(int32_t k, const float* y, const float* w, float* fit);
+// The mean ranks of one arrangement, their isotonic fit and the two sums of
+// squares formed from them.
+struct ArrangementFit {
+  float mean_ranks[common::kMaxGroups] = {};
+  float fitted[common::kMaxGroups] = {};
+  TrendAndDeparture sums;
+};
 
-// Trend statistics of one arrangement of ranks, and their normalisation.
-void trnst_(State& st, const float* r, int32_t n, float& s1, float& s2);
-void rtstat_(const float* r, int32_t n, float s1, float s2, float& t1, float& t2);
+// Two independent standard normal deviates.
+struct NormalPair {
+  float first = 0.0f;
+  float second = 0.0f;
+};
 
-// Two standard normal deviates (Box-Muller) from two draws of the second generator.
-void rnorm_(common::NonzeroUniformGenerator& gen, float& z1, float& z2);
+struct State {
+  common::GroupData groups;  // K, the sizes, the observations and the level
+  float grand_mean = 0.0f;   // the arithmetic mean of all observations
 
-// The test: statistics, their P values (simulation or randomization) into rte1.
-void rtest_(State& st);
+  float group_weights[common::kMaxGroups] = {};  // the group sizes as single values
+  float pooled[kLargestTotal] = {};              // the observations of all groups, in group order
+  float ranks[kLargestTotal] = {};  // their mid-ranks (rearranged in place by the repeats)
 
-// Estimates: raw and smoothed effects with a trace line per group, the centre,
-// and the location estimates.
-void rest1_(con::Console& c, State& st);
-void rest_(con::Console& c, State& st);
+  RankTest trend;      // homogeneity against an increasing trend
+  RankTest departure;  // homogeneity against a departure from the trend
 
-// The report.
-void kekka_(con::Console& c, State& st);
+  float raw_effects[common::kMaxGroups] = {};          // Hodges-Lehmann effects
+  float smoothed_effects[common::kMaxGroups] = {};     // their isotonic fit
+  float centre = 0.0f;                                 // the rank estimate of the overall centre
+  float symmetric_locations[common::kMaxGroups] = {};  // centre + smoothed effect
+  float general_locations[common::kMaxGroups] = {};    // grand mean + smoothed effect
+
+  common::UniformGenerator permutation_generator;     // the rearrangements, then both decisions
+  common::NonzeroUniformGenerator deviate_generator;  // normal deviates of the simulation
+};
+
+// Input: the dialogue with its echo of every group; fills groups and
+// grand_mean. Refuses, after the echo, a group with no observation (a size of
+// 0 or below), before any rank is formed.
+void read_input(con::Console& c, State& st);
+
+// The weighted average of y over positions i..j (1-based, inclusive) with
+// weights w, in double.
+double weighted_block_average(int32_t i, int32_t j, const float* y, const float* w);
+
+// The smallest weighted average of y over the blocks i..j, j = i..k, starting
+// from y(i) and keeping the first one found on ties.
+double smallest_block_average(int32_t i, int32_t k, const float* y, const float* w);
+
+// The weighted non-decreasing isotonic fit of y(1..k) with weights w into
+// fit(1..k). Every fitted value is written, also when an average is NaN; k <= 0
+// writes nothing.
+void isotonic_fit(int32_t k, const float* y, const float* w, float* fit);
+
+// For one arrangement of the ranks r(1..n) over the groups of `groups`: the
+// mean rank of every group, their isotonic fit weighted by `weights`, the
+// trend sum sum N(i)(fit - c)^2 and the departure sum sum N(i)(mean - fit)^2
+// with c = (n+1)/2.
+ArrangementFit arrangement_sums(const common::GroupData& groups, const float* weights,
+                                const float* r, int32_t n);
+
+// Both sums multiplied by (n - 1) / sum (R - (n+1)/2)^2 over the ranks r(1..n);
+// NaN (sign bit set) when every rank is tied.
+TrendAndDeparture normalized_statistics(const float* r, int32_t n, TrendAndDeparture sums);
+
+// Two standard normal deviates from the next two draws of gen.
+NormalPair normal_deviate_pair(common::NonzeroUniformGenerator& gen);
+
+// Pools and ranks the observations and fills group_weights, then the observed
+// statistics of both tests and their P values: from 9999 rearrangements of
+// the ranks by the permutation generator, or, when every group holds at least
+// 30 observations, from 9999 simulations of the limiting law by the deviate
+// generator.
+void statistics_and_p_values(State& st);
+
+// The randomized decisions at the level, the trend test first and then the
+// departure test, each drawing from the permutation generator (after the
+// rearrangements) only when its level falls between its two P values.
+void decide_both_tests(State& st);
+
+// The Hodges-Lehmann raw effects, their isotonic fit weighted by
+// group_weights, the centre, and the location estimates of every group around
+// the centre and around the grand mean.
+void estimate_effects_and_locations(State& st);
+
+// One unlabelled line per group: weight, raw effect, smoothed effect (the
+// first lines of the report).
+void write_effect_trace(con::Console& c, const State& st);
+
+// The report: the effect lines, the title, both tests (statistic, normalized
+// statistic, P value or the range of its two versions, decision), then the
+// estimates for symmetric distributions and for any distribution.
+void write_report(con::Console& c, const State& st);
 
 }  // namespace trendrank
 

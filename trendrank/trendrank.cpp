@@ -1,21 +1,23 @@
-// The program: dialogue, test, estimation and report, once, in this order, on a
-// fresh state. The program writes no closing text; the exit status is the
-// console layer's (0 after a clean run, 8 after a refusal, 12 at end of input).
-#include "trendrank.h"
+// The program: input, the two tests, their decisions, the estimates and the
+// report, once, in this order, on a fresh state. The program writes no closing
+// text; the exit status is the console layer's (0 after a clean run, 8 after a
+// refusal, 12 at end of input).
+#include "trendrank/trendrank.h"
 
 #include <memory>
 
-#include "state.h"
+#include "trendrank/state.h"
 
 namespace trendrank {
 
 int run(const con::Io& io) {
   return con::run_program(io, [](con::Console& c) {
     auto st = std::make_unique<State>();
-    input_(c, *st);
-    rtest_(*st);
-    rest_(c, *st);
-    kekka_(c, *st);
+    read_input(c, *st);
+    statistics_and_p_values(*st);
+    decide_both_tests(*st);
+    estimate_effects_and_locations(*st);
+    write_report(c, *st);
   });
 }
 

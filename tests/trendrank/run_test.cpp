@@ -1,52 +1,15 @@
-// Whole runs in one process: estimates of the worked two-group cases, fresh
-// state for every run, and extreme data that make a raw effect NaN.
+// Whole runs in one process: fresh state for every run, extreme data that make
+// a raw effect NaN, and the refusal of an empty group.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "console/cp932.h"
-#include "support/printed.h"
-#include "test_support.h"
+#include "trendrank/fixtures.h"
 
 namespace {
 
 using trendrank_test::run_text;
-using trendrank_test::state_with;
-
-std::string trace_of(trendrank::State& st) {
-  return testsupport::printed([&](con::Console& c) { trendrank::rest_(c, st); });
-}
-
-TEST(Estimates, WorkedTwoGroupCases) {
-  auto st = state_with({{1, 2, 3}, {4, 5}});
-  st->rte2[0] = 3.0f;
-  st->rte2[1] = 2.0f;
-  EXPECT_EQ(trace_of(*st),
-            " 3.00000000 -1.00000000 -1.00000000\r\n 2.00000000 1.50000000 1.50000000\r\n");
-  EXPECT_EQ(st->res2[0], 3.0f);
-  EXPECT_EQ(st->res2[1], 2.0f);
-  EXPECT_EQ(st->res2[2], 4.5f);
-
-  // Reversed order: the raw effects decrease, so both smooth to their weighted
-  // mean 0; the centre is still 3 and both estimates are 3.
-  auto rev = state_with({{4, 5}, {1, 2, 3}});
-  rev->rte2[0] = 2.0f;
-  rev->rte2[1] = 3.0f;
-  EXPECT_EQ(trace_of(*rev),
-            " 2.00000000 1.50000000 0.000000000e+00\r\n"
-            " 3.00000000 -1.00000000 0.000000000e+00\r\n");
-  EXPECT_EQ(rev->res2[0], 3.0f);
-  EXPECT_EQ(rev->res2[1], 3.0f);
-  EXPECT_EQ(rev->res2[2], 3.0f);
-
-  // One group: no pair, effect 0, centre the median of the ten Walsh averages.
-  auto one = state_with({{1, 2, 3, 10}});
-  one->rte2[0] = 4.0f;
-  trace_of(*one);
-  EXPECT_EQ(one->res3[0], 0.0f);
-  EXPECT_EQ(one->res2[0], 2.75f);
-  EXPECT_EQ(one->res2[1], 2.75f);
-}
 
 TEST(Run, TwoRunsInOneProcessAreIdentical) {
   const std::string input = "3\n3 2 4\n1 2 3\n2.5 9\n0 4 4 1\n0.3\n";

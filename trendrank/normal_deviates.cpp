@@ -5,21 +5,20 @@
 #include <cmath>
 
 #include "common/constants.h"
-#include "state.h"
+#include "trendrank/state.h"
 
 namespace trendrank {
 
-namespace {
-}  // namespace
-
-void rnorm_(common::NonzeroUniformGenerator& gen, float& z1, float& z2) {
+NormalPair normal_deviate_pair(common::NonzeroUniformGenerator& gen) {
   const float u1 = gen.next();
   const float u2 = gen.next();
   const float l = static_cast<float>(std::log(static_cast<double>(u1)));
   const float r = static_cast<float>(std::sqrt(-(static_cast<double>(l) + static_cast<double>(l))));
   const float a = static_cast<float>(static_cast<double>(u2) * static_cast<double>(common::kTwoPi));
-  z1 = static_cast<float>(static_cast<double>(r) * std::cos(static_cast<double>(a)));
-  z2 = static_cast<float>(static_cast<double>(r) * std::sin(static_cast<double>(a)));
+  NormalPair z;
+  z.first = static_cast<float>(static_cast<double>(r) * std::cos(static_cast<double>(a)));
+  z.second = static_cast<float>(static_cast<double>(r) * std::sin(static_cast<double>(a)));
+  return z;
 }
 
 }  // namespace trendrank

@@ -3,7 +3,7 @@
 // Y(s..j) (first found on ties); the block runs to the last e whose average is
 // within 1.0E-5 of g. When no e passes (a NaN average), the block is s alone,
 // so every fitted value is written and the loop always ends.
-#include "state.h"
+#include "trendrank/state.h"
 
 namespace trendrank {
 
@@ -11,7 +11,7 @@ namespace {
 constexpr float kTolerance = 1.0E-5f;  // 0x3727C5AC
 }  // namespace
 
-double av_(int32_t i, int32_t j, const float* y, const float* w) {
+double weighted_block_average(int32_t i, int32_t j, const float* y, const float* w) {
   double a = 0.0;
   double b = 0.0;
   for (int32_t l = i; l <= j; ++l) {
@@ -21,23 +21,23 @@ double av_(int32_t i, int32_t j, const float* y, const float* w) {
   return a / b;
 }
 
-double gmin_(int32_t i, int32_t k, const float* y, const float* w) {
+double smallest_block_average(int32_t i, int32_t k, const float* y, const float* w) {
   double g = static_cast<double>(y[i - 1]);
   for (int32_t j = i; j <= k; ++j) {
-    const double a = av_(i, j, y, w);
+    const double a = weighted_block_average(i, j, y, w);
     if (a < g) g = a;
   }
   return g;
 }
 
-void ireg_(int32_t k, const float* y, const float* w, float* fit) {
+void isotonic_fit(int32_t k, const float* y, const float* w, float* fit) {
   int32_t s = 1;
   while (s <= k) {
-    const double g = gmin_(s, k, y, w);
+    const double g = smallest_block_average(s, k, y, w);
     int32_t e = s;  // used when no end passes the test
-    for (int32_t cand = k; cand >= s; --cand) {
-      if (av_(s, cand, y, w) - static_cast<double>(kTolerance) <= g) {
-        e = cand;
+    for (int32_t end = k; end >= s; --end) {
+      if (weighted_block_average(s, end, y, w) - static_cast<double>(kTolerance) <= g) {
+        e = end;
         break;
       }
     }

@@ -4,9 +4,8 @@
 // is formed: a mean rank would divide by the size, and a negative first size
 // would make the rearrangement address positions before the pooled sample.
 #include "common/dialogue.h"
-
 #include "common/echo.h"
-#include "state.h"
+#include "trendrank/state.h"
 
 namespace trendrank {
 
@@ -25,10 +24,10 @@ const common::DialogueTexts kTexts = {
 
 }  // namespace
 
-void input_(con::Console& c, State& st) {
-  common::group_dialogue(c, kTexts, kMaxSize, common::echo_five_per_line, st.grp);
-  st.gmean = common::grand_mean(st.grp);
-  common::refuse_small_groups(c, st.grp, 1);
+void read_input(con::Console& c, State& st) {
+  common::group_dialogue(c, kTexts, kLargestGroup, common::echo_five_per_line, st.groups);
+  st.grand_mean = common::grand_mean(st.groups);
+  common::refuse_small_groups(c, st.groups, 1);
 }
 
 }  // namespace trendrank

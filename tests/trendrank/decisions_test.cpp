@@ -1,14 +1,14 @@
-// The report's two decisions share the first generator in report order: a
+// The two decisions share the first generator, the trend test first: a
 // decision that is not randomized draws nothing, so when only the second test
 // is randomized it takes the first value, and when both are, the first test
-// takes one value and the second the next.
+// takes one value and the second the next. The report prints them as drawn.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "console/cp932.h"
 #include "support/printed.h"
-#include "test_support.h"
+#include "trendrank/fixtures.h"
 
 namespace {
 
@@ -22,12 +22,13 @@ int count_lines(const std::string& out, const char* utf8) {
   return n;
 }
 
-TEST(Report, DecisionsDrawInReportOrder) {
-  // pgt 0.04 < alpha 0.05 < pge 0.06: h is about one half. A fresh stream
-  // hands out 0.488144845 (<= h: rejected), then 0.521293581 (> h: not).
+TEST(DecideBothTests, DrawInTestOrder) {
+  // Share above 0.04 < alpha 0.05 < share at or above 0.06: h is about one
+  // half. A fresh stream hands out 0.488144845 (<= h: rejected), then
+  // 0.521293581 (> h: not).
   struct Case {
     const char* name;
-    float pge1, pgt1, pge2, pgt2;
+    float trend_at_least, trend_above, departure_at_least, departure_above;
     int randomized;
     bool trend_rejected, departure_rejected;
     int draws;
@@ -39,11 +40,12 @@ TEST(Report, DecisionsDrawInReportOrder) {
   };
   for (const Case& tc : cases) {
     auto st = state_with({{1, 2}, {3, 4}});
-    st->grp.alpha = 0.05f;
-    const float rte1[8] = {1, 1, 1, 1, tc.pge1, tc.pgt1, tc.pge2, tc.pgt2};
-    for (int i = 0; i < 8; ++i) st->rte1[i] = rte1[i];
+    st->groups.alpha = 0.05f;
+    st->trend = {1, 1, tc.trend_at_least, tc.trend_above, {}};
+    st->departure = {1, 1, tc.departure_at_least, tc.departure_above, {}};
+    trendrank::decide_both_tests(*st);
     const std::string out =
-        testsupport::printed([&](con::Console& c) { trendrank::kekka_(c, *st); });
+        testsupport::printed([&](con::Console& c) { trendrank::write_report(c, *st); });
     EXPECT_EQ(count_lines(out, " ランザミザ－ション検定によって "), tc.randomized) << tc.name;
     EXPECT_EQ(count_lines(out, " 一様性の帰無仮説は棄却された. "), tc.trend_rejected ? 1 : 0)
         << tc.name;
@@ -52,7 +54,7 @@ TEST(Report, DecisionsDrawInReportOrder) {
         << tc.name;
     common::UniformGenerator g;
     for (int i = 0; i < tc.draws; ++i) g.next();
-    EXPECT_EQ(st->gen1.state(), g.state()) << tc.name;
+    EXPECT_EQ(st->permutation_generator.state(), g.state()) << tc.name;
   }
 }
 

@@ -1,22 +1,22 @@
 // Helpers for the trendrank tests: a fresh state holding given groups, and a
 // whole run on a text input returning standard output and the exit status.
-#ifndef TESTS_TRENDRANK_TEST_SUPPORT_H
-#define TESTS_TRENDRANK_TEST_SUPPORT_H
+#ifndef TESTS_TRENDRANK_FIXTURES_H
+#define TESTS_TRENDRANK_FIXTURES_H
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "state.h"
 #include "support/capture.h"
 #include "support/groups.h"
-#include "trendrank.h"
+#include "trendrank/state.h"
+#include "trendrank/trendrank.h"
 
 namespace trendrank_test {
 
 inline std::unique_ptr<trendrank::State> state_with(const std::vector<std::vector<float>>& groups) {
   auto st = std::make_unique<trendrank::State>();
-  testsupport::fill_groups(st->grp, groups);
+  testsupport::fill_groups(st->groups, groups);
   return st;
 }
 
@@ -28,4 +28,4 @@ inline RunResult run_text(const std::string& input) {
 
 }  // namespace trendrank_test
 
-#endif  // TESTS_TRENDRANK_TEST_SUPPORT_H
+#endif  // TESTS_TRENDRANK_FIXTURES_H

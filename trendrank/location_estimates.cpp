@@ -1,0 +1,27 @@
+// Rank estimates of the trend test: the raw Hodges-Lehmann effects, smoothed
+// into a non-decreasing sequence by the same weighted isotonic fit as the test,
+// the centre from the Walsh averages of the residuals about the raw effects,
+// and each group's location: the centre plus its smoothed effect (symmetric
+// distributions) and the grand mean plus its smoothed effect (any
+// distribution), each sum formed in double and stored in single.
+#include "common/rank_estimates.h"
+#include "trendrank/state.h"
+
+namespace trendrank {
+
+void estimate_effects_and_locations(State& st) {
+  const int32_t k = st.groups.groups();
+  common::rank_effects(st.groups, st.raw_effects);
+  isotonic_fit(k, st.raw_effects, st.group_weights, st.smoothed_effects);
+  st.centre = common::rank_centre(st.groups, st.raw_effects);
+  for (int32_t i = 0; i < k; ++i) {
+    st.symmetric_locations[i] = static_cast<float>(static_cast<double>(st.centre) +
+                                                   static_cast<double>(st.smoothed_effects[i]));
+  }
+  for (int32_t i = 0; i < k; ++i) {
+    st.general_locations[i] = static_cast<float>(static_cast<double>(st.grand_mean) +
+                                                 static_cast<double>(st.smoothed_effects[i]));
+  }
+}
+
+}  // namespace trendrank
