@@ -1,36 +1,46 @@
-// The anovaf program: one data set per run, in a fixed order: the dialogue,
-// the sums of squares and F, the P value, the report. The run state is made
+// The anovaf run: one data set, in a fixed order: the input, the means, the
+// sums of squares and F, the refusal of sums beyond single precision, the
+// P value, the effects and common variance, the report. The run state is made
 // fresh for every run, so repeated runs in one process never share data.
-// Refusals of data beyond the storage or the method come from the dialogue
-// and the checks below, and stop the run with the output printed so far.
+// A refusal stops the run with the output printed so far.
 #include "anovaf/anovaf.h"
 
 #include <cmath>
 #include <memory>
 #include <string>
 
-#include "anovaf/statis.h"
+#include "anovaf/state.h"
 
 namespace anovaf {
 
+namespace {
+
+// Squared deviations beyond the single-precision range make a sum of squares
+// infinite, and the F statistic and verdict meaningless: such data are
+// refused before the report. `which` names the sum ("within-group", "total").
+void refuse_infinite_sum(con::Console& c, float sum, const char* which) {
+  if (std::isinf(sum)) {
+    c.refuse("the " + std::string(which) +
+             " sum of squares is Inf: the squared deviations of the data are beyond single "
+             "precision");
+  }
+}
+
+}  // namespace
+
 int run(const con::Io& io) {
   return con::run_program(io, [](con::Console& c) {
-    auto st = std::make_unique<State>();
-    input_(c, *st);
-    statis_(*st);
-    // Squared deviations beyond the single-precision range make SW or ST
-    // infinite, and the F statistic and verdict meaningless: refuse them
-    // before the report.
-    if (std::isinf(st->sw)) {
-      c.refuse("the within-group sum of squares is Inf: the squared deviations of the data " +
-               std::string("are beyond single precision"));
-    }
-    if (std::isinf(st->st)) {
-      c.refuse("the total sum of squares is Inf: the squared deviations of the data " +
-               std::string("are beyond single precision"));
-    }
-    test_(*st);
-    kekka_(c, *st);
+    auto state = std::make_unique<State>();
+    read_input(c, *state);
+    compute_group_and_grand_means(*state);
+    compute_sums_of_squares(*state);
+    refuse_infinite_sum(c, state->within_sum_of_squares, "within-group");
+    refuse_infinite_sum(c, state->total_sum_of_squares, "total");
+    state->p_value =
+        f_upper_tail(between_groups_degrees_of_freedom(state->data),
+                     within_groups_degrees_of_freedom(state->data), state->f_statistic);
+    compute_effects_and_common_variance(*state);
+    write_report(c, *state);
   });
 }
 

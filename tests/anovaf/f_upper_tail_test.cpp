@@ -1,27 +1,23 @@
 // F upper tail: the worked values of every parity case bit for bit, the F = 0
-// and F = Inf ends, NaN handling (including the huge degrees of freedom of a
-// negative group count), the parity rule for negative degrees of freedom, and
-// agreement with an independent incomplete-beta quadrature over a grid.
-#include "anovaf/fbunp2.h"
-
+// and F = Inf ends, the tail as its beta argument, start and recurrences, NaN
+// handling (including the huge degrees of freedom of a negative group count),
+// the parity rule for negative degrees of freedom, the recurrences on hand
+// values, and agreement with an independent incomplete-beta quadrature over a
+// grid.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
+#include "anovaf/state.h"
 #include "support/floats.h"
 
 namespace {
 
 using testsupport::bits;
 
-float tail(int64_t m, int64_t n, float f) {
-  anovaf::FTail w;
-  float p = -1.0f;
-  anovaf::fbunp2_(m, n, f, p, w);
-  return p;
-}
+float tail(int64_t m, int64_t n, float f) { return anovaf::f_upper_tail(m, n, f); }
 
 struct Case {
   int64_t m, n;
@@ -29,7 +25,7 @@ struct Case {
   float expected;
 };
 
-TEST(AnovafFbunp2, WorkedValuesBitExact) {
+TEST(AnovafFUpperTail, WorkedValuesBitExact) {
   const float inf = std::numeric_limits<float>::infinity();
   const Case cases[] = {
       {2, 2, 1.0f, 0.5f},
@@ -64,17 +60,17 @@ TEST(AnovafFbunp2, WorkedValuesBitExact) {
   }
 }
 
-TEST(AnovafFbunp2, ResultAlsoLeftInScratch) {
-  anovaf::FTail w;
-  float p = 0.0f;
-  anovaf::fbunp2_(3, 36, 3.0f, p, w);
-  EXPECT_EQ(bits(w.p), bits(p));
-  EXPECT_EQ(w.u, 2);
-  EXPECT_EQ(w.v, 18);
-  EXPECT_EQ(bits(w.x), bits(0.8f));
+TEST(AnovafFUpperTail, TailIsBetaArgumentStartAndRecurrences) {
+  // m = 3, n = 36, F = 3: x = 36 / 45 = 0.8, one numerator step and 17
+  // denominator steps; the tail is the probability the recurrences end with.
+  const float x = anovaf::f_tail_beta_argument(3, 36, 3.0f);
+  EXPECT_EQ(bits(x), bits(0.8f));
+  const anovaf::FTailSeries end =
+      anovaf::f_tail_recurrences(anovaf::f_tail_start(3, 36, x), 3, 36, x);
+  EXPECT_EQ(bits(end.probability), bits(tail(3, 36, 3.0f)));
 }
 
-TEST(AnovafFbunp2, NaNReturnedAtOnceWithItsSign) {
+TEST(AnovafFUpperTail, NaNReturnedAtOnceWithItsSign) {
   const float nan = testsupport::invalid_nanf();
   ASSERT_TRUE(std::signbit(nan));
   const int64_t k_min = INT32_MIN;
@@ -101,38 +97,44 @@ TEST(AnovafFbunp2, NaNReturnedAtOnceWithItsSign) {
   }
 }
 
-TEST(AnovafFbunp2, NegativeOddDegreesTakeTheEvenRow) {
+TEST(AnovafFUpperTail, NegativeOddDegreesTakeTheEvenRow) {
   // A negative odd value leaves the remainder -1: neither odd nor even.
   const struct {
     int64_t m, n;
-    int32_t i0, j0;
+    int32_t first_numerator_divisor, first_denominator_divisor;
   } cases[] = {
       {-3, 4, 2, 2}, {3, -5, 2, 2}, {-1, -1, 2, 2}, {3, 5, 1, 1},
       {3, 4, 1, 2},  {4, 3, 2, 1},  {-2, 3, 2, 1},
   };
   for (const auto& c : cases) {
-    anovaf::FTail w;
-    float p;
-    anovaf::fbunp2_(c.m, c.n, 0.5f, p, w);
-    EXPECT_EQ(w.i0, c.i0) << "m = " << c.m << " n = " << c.n;
-    EXPECT_EQ(w.j0, c.j0) << "m = " << c.m << " n = " << c.n;
+    const anovaf::FTailSeries start = anovaf::f_tail_start(c.m, c.n, 0.5f);
+    EXPECT_EQ(start.first_numerator_divisor, c.first_numerator_divisor)
+        << "m = " << c.m << " n = " << c.n;
+    EXPECT_EQ(start.first_denominator_divisor, c.first_denominator_divisor)
+        << "m = " << c.m << " n = " << c.n;
   }
 }
 
-TEST(AnovafFbunp2, ZenkaPassesStartValuesWithoutSteps) {
-  // u = v = 1: no step of either recurrence; P comes back unchanged.
-  float p = 0.3f, t = 0.7f, out = 0.0f;
-  anovaf::zenka_(2, 0.25f, 1, 1, p, t, 2, 2, out);
-  EXPECT_EQ(bits(out), bits(0.3f));
-  EXPECT_EQ(bits(t), bits(0.7f));
-  // One step of each with hand values: x = 0.5, i0 = j0 = 2, m = 4.
+TEST(AnovafFUpperTail, RecurrencesPassStartValuesWithoutSteps) {
+  // m = n = 2: one term of each, so no step of either recurrence; the
+  // probability and term come back unchanged.
+  anovaf::FTailSeries start;
+  start.probability = 0.3f;
+  start.term = 0.7f;
+  start.first_numerator_divisor = 2;
+  start.first_denominator_divisor = 2;
+  anovaf::FTailSeries end = anovaf::f_tail_recurrences(start, 2, 2, 0.25f);
+  EXPECT_EQ(bits(end.probability), bits(0.3f));
+  EXPECT_EQ(bits(end.term), bits(0.7f));
+  // One step of each with hand values: x = 0.5, both first divisors 2,
+  // m = 4, n = 4 (two terms each).
   // First: P = 0.25 + (2/2)(0.25) = 0.5, T = 0.25 (4/2)(0.5) = 0.25.
   // Second: P = 0.5 - (2/2)(0.25) = 0.25, T = 0.25 (6/2)(0.5) = 0.375.
-  p = 0.25f;
-  t = 0.25f;
-  anovaf::zenka_(4, 0.5f, 2, 2, p, t, 2, 2, out);
-  EXPECT_EQ(out, 0.25f);
-  EXPECT_EQ(t, 0.375f);
+  start.probability = 0.25f;
+  start.term = 0.25f;
+  end = anovaf::f_tail_recurrences(start, 4, 4, 0.5f);
+  EXPECT_EQ(end.probability, 0.25f);
+  EXPECT_EQ(end.term, 0.375f);
 }
 
 // Regularised incomplete beta I_x(a, b) by Simpson's rule after t = sin^2(phi),
@@ -153,7 +155,7 @@ double incomplete_beta(double x, double a, double b) {
   return s * h / 3.0 / std::exp(log_beta);
 }
 
-TEST(AnovafFbunp2, AgreesWithIncompleteBetaQuadrature) {
+TEST(AnovafFUpperTail, AgreesWithIncompleteBetaQuadrature) {
   const float fs[] = {0.2f, 0.75f, 1.0f, 2.5f, 4.0f, 9.0f};
   for (int64_t m = 1; m <= 9; ++m) {
     for (int64_t n = 1; n <= 40; n += 3) {
