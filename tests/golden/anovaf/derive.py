@@ -14,7 +14,7 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, '..'))
 import goldenlib  # noqa: E402
-from goldenlib import Case, cp932, text_field, integer_field, records  # noqa: E402
+from goldenlib import Case, cp932, text_field, integer_field, records, echo_slices  # noqa: E402
 
 CASES = []
 
@@ -58,13 +58,8 @@ def dialogue(sizes_typed, groups, k):
     out.append(cp932(" 有為水準を入力して下さい. "))
     for i in range(max(k, 0)):
         out.append(cp932(" 第%d  標本目の観測値は " % (i + 1)))
-        n = sizes_typed[i]
-        vals = groups[i]
-        full, rest = int(n / 5), n - 5 * int(n / 5)
-        for q in range(full):
-            out.append(b"".join(b"  " + right_aligned(v, 11) for v in vals[5 * q:5 * q + 5]))
-        if rest != 0:
-            out.append(b"".join(b"  " + right_aligned(v, 11) for v in vals[5 * full:5 * full + max(rest, 0)]))
+        for row in echo_slices(groups[i], sizes_typed[i], 5):
+            out.append(b"".join(b"  " + right_aligned(v, 11) for v in row))
     return out
 
 

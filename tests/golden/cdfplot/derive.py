@@ -5,8 +5,9 @@ An independent re-computation in plain Python (double arithmetic, single
 precision rounding by struct packing) of the method, step by step: group means,
 residuals, sort, normal fit, tie groups counted over every residual (the
 literal quadratic rule, exact integer keys), grid, fitted values through the
-normal tail continued fractions, and the F8.3 fields; and the refusals (status
-8, nothing on standard output). The C++ program is never consulted.
+normal tail continued fractions (goldenlib.normal_upper_tail), and the F8.3
+fields; and the refusals (status 8, nothing on standard output). The C++
+program is never consulted.
 
   usage: python3 derive.py [OUTDIR]   (default: this folder)
 """
@@ -17,7 +18,8 @@ from fractions import Fraction
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
 import goldenlib  # noqa: E402
-from goldenlib import Case, single  # noqa: E402
+from goldenlib import (Case, single, normal_upper_tail, token_reader, Refused,  # noqa: E402
+                       EndOfInput, pooled_residuals)
 
 # name, input lines as typed
 CASES = [
@@ -39,37 +41,6 @@ CASES = [
 ]
 
 
-def normal_upper_tail(x):
-    """Q(x) for single x, two continued fractions of depth 28."""
-    x = float(x)
-    a = abs(x)
-    if math.isfinite(x):
-        e = single(math.exp(-(x * x) / 2.0))
-    else:
-        e = float('nan')
-    r = single(math.sqrt(single(6.2831855)))
-    if a > 3.0 or math.isnan(x):
-        b = 0.0
-        k = 28.0
-        while k >= 1.0:
-            b = k / (a + b)
-            k -= 1.0
-        g = e / ((a + b) * r)
-    else:
-        b = 0.0
-        k = 28.0
-        level = 28
-        while k >= 1.0:
-            s = -1.0 if level % 2 == 0 else 1.0
-            b = ((x * k) * x) / (((k + k) + 1.0) + s * b)
-            k -= 1.0
-            level -= 1
-        g = 0.5 - (a * e) / ((1.0 - b) * r)
-    if x >= 0.0:
-        return single(g)
-    return single(1.0 - g)
-
-
 def fixed_point_text(v, w, d):
     if math.isnan(v):
         # Only NaNs of invalid operations reach here (sign bit set).
@@ -84,27 +55,10 @@ def tie_key(v, p):
     return k if q >= 0 else -k
 
 
-class Refused(Exception):
-    pass
-
-
-class EndOfInput(Exception):
-    pass
-
-
 def read_data(text):
     """M, the sizes and the groups of a typed input, or Refused (status 8) for
     data the method cannot use, or EndOfInput (status 12)."""
-    tokens = text.split()
-    position = 0
-
-    def next_token():
-        nonlocal position
-        if position >= len(tokens):
-            raise EndOfInput
-        position += 1
-        return tokens[position - 1]
-
+    next_token = token_reader(text)
     m = int(next_token())
     if m > 9:
         raise Refused  # 10^M must fit 32 bits
@@ -126,17 +80,7 @@ def derive(text):
         return b'', 8
     except EndOfInput:
         return b'', 12
-    residuals = []
-    for n, xs in zip(sizes, groups):
-        if n <= 0:
-            continue
-        xm = 0.0
-        for x in xs:
-            xm += x / n
-        xm = single(xm)
-        c = single(math.sqrt(1.0 - 1.0 / n))
-        for x in xs:
-            residuals.append(single((x - xm) / c))
+    residuals = pooled_residuals(groups)
     residuals.sort()
     n = len(residuals)
     mean = 0.0

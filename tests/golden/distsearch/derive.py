@@ -16,7 +16,8 @@ from decimal import Decimal
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
 import goldenlib  # noqa: E402
 from goldenlib import (Case, NEGATIVE_NAN, single, ieee_divide, cp932, free_form_record,  # noqa: E402
-                       fixed_point, text_field, echo_rows)
+                       fixed_point, text_field, records, echo_five_per_record,
+                       normal_upper_tail, pooled_residuals, Refused, EndOfInput)
 
 # name, input lines as typed
 CASES = [
@@ -44,28 +45,6 @@ def exp_or_nan(v):
         return math.exp(v)
     except OverflowError:
         return math.inf
-
-
-# ---- normal upper tail: continued fractions of depth 28 ----
-def normal_upper_tail(x):
-    a = abs(x)
-    if math.isfinite(x):
-        e = single(math.exp(-(x * x) / 2.0))
-    else:
-        e = NEGATIVE_NAN
-    r = single(math.sqrt(single(6.2831855)))
-    if a > 3.0 or math.isnan(x):
-        b = 0.0
-        for k in range(28, 0, -1):
-            b = k / (a + b)
-        g = e / ((a + b) * r)
-    else:
-        b = 0.0
-        for k in range(28, 0, -1):
-            s = -1.0 if k % 2 == 0 else 1.0
-            b = ((x * k) * x) / (((k + k) + 1.0) + s * b)
-        g = 0.5 - (a * e) / ((1.0 - b) * r)
-    return single(g) if x >= 0.0 else single(1.0 - g)
 
 
 def normal_mixture_tail(x):
@@ -152,24 +131,11 @@ def selection_sort(z, n):
 
 
 # ---- output forms ----
-def echo_five_per_line(a, n):
-    """(5(2X,F11.5)) echo of n values."""
-    return b''.join(r + b'\r\n' for r in echo_rows(a, n, 5, 2, 11, 5))
-
-
 LABELS = ['正規分布との距離は', '混合正規分布との距離は', 'ロジスティック分布との距離は',
           '両側指数分布との距離は', '大きな異常値混合分布との距離は', '小さな異常値混合分布との距離は',
           '指数分布との距離は']
 NAMES = ['正規分布', '混合正規分布', 'ロジスティック分布', '両側指数分布',
          '大きな異常値をもつ混合分布', '小さな異常値をもつ混合分布', '指数分布']
-
-
-class EndOfInput(Exception):
-    pass
-
-
-class Refused(Exception):
-    pass
 
 
 def derive(lines):
@@ -178,6 +144,9 @@ def derive(lines):
     pos = [0]
 
     def read_values(count, conv):
+        """One read of count values: it takes whole lines, and what its last
+        line holds beyond them is dropped (unlike goldenlib.token_reader,
+        which reads across lines and keeps what is left for the next read)."""
         vals = []
         while len(vals) < count:
             if pos[0] >= len(lines):
@@ -206,7 +175,7 @@ def derive(lines):
             ntotal += sizes[i]
         for i in range(max(k, 0)):
             out += free_form_record(cp932('第'), i + 1, cp932(' 標本(群)目の観測値は '))
-            out += echo_five_per_line(x[i], sizes[i])
+            out += records(echo_five_per_record(x[i], sizes[i]))
         # A group of fewer than two observations has no usable residual.
         if any(s < 2 for s in sizes):
             raise Refused
@@ -215,19 +184,7 @@ def derive(lines):
     except Refused:
         return bytes(out), 8
 
-    # group means and pooled residuals
-    z = []
-    for i in range(max(k, 0)):
-        n = sizes[i]
-        if n <= 0:
-            continue
-        s = 0.0
-        for v in x[i]:
-            s += v / n
-        xm = single(s)
-        c = single(math.sqrt(1.0 - 1.0 / n))
-        for v in x[i]:
-            z.append(single(ieee_divide(v - xm, c)))
+    z = pooled_residuals(x)
     # search
     a = 0.0
     if ntotal > 0:
@@ -237,7 +194,7 @@ def derive(lines):
         a = single(s)
     out += free_form_record()
     out += free_form_record(cp932(' 調整観測値は '))
-    out += echo_five_per_line(z, ntotal)
+    out += records(echo_five_per_record(z, ntotal))
     out += free_form_record() + free_form_record()
     out += free_form_record(b'-' * 43)
     out += free_form_record(cp932('分布探索'))

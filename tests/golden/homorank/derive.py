@@ -3,7 +3,8 @@
 from an independent re-implementation of the method in Python: the generator, the partial
 permutation, mid-ranks, TR, H, the normal and chi-square tails, the medians (by
 sorting), the rank estimates, the decision and every report line with its
-layout. Single precision is emulated by rounding through struct ('f').
+layout. Single precision is emulated by rounding through struct ('f'). The
+routines other programs share are in goldenlib.py.
 
   usage: python3 derive.py [OUTDIR]   (default: this folder)
 """
@@ -14,36 +15,17 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
 import goldenlib  # noqa: E402
 from goldenlib import (Case, NEGATIVE_NAN, UniformGenerator, single, cp932,  # noqa: E402
-                       free_form_line, fixed_point, integer_field, text_field, echo_rows, records)
+                       free_form_line, fixed_point, integer_field, text_field, echo_rows,
+                       echo_five_per_record, records, normal_upper_tail, mid_ranks,
+                       permute_partially, times_10000_rounded, randomized_decision,
+                       median_by_sorting, group_effects, centre, grand_mean)
 
 
 def read_single(text):
     return single(float(text))
 
 
-def permute_partially(r, n, u, m):
-    q = n
-    qf = float(n)
-    for t in range(m):
-        j = int(qf * u[t]) + 1
-        if j == q + 1:
-            j = 1
-        r[j - 1], r[q - 1] = r[q - 1], r[j - 1]
-        q -= 1
-        qf -= 1.0
-
-
 # ---------------------------------------------------------------- statistics
-def midranks(p):
-    n = len(p)
-    out = []
-    for a in range(n):
-        le = sum(1 for b in range(n) if p[b] <= p[a])
-        lt = sum(1 for b in range(n) if p[b] < p[a])
-        out.append(single((le + lt + 1.0) / 2.0))
-    return out
-
-
 def rank_sums_statistic(sizes, r, n):
     """TR stored in single after each group; mean ranks stored in single."""
     tr = 0.0
@@ -69,31 +51,6 @@ def normalised_statistic(r, n, tr):
     if d == 0.0:
         return NEGATIVE_NAN
     return single((tr * (n - 1)) / d)
-
-
-def times_10000_rounded(s):
-    p = single(s * 10000.0)
-    return int(math.floor(abs(p) + 0.5)) * (1 if p >= 0 else -1)
-
-
-def normal_upper_tail(x):
-    if math.isnan(x) or math.isinf(x):
-        return NEGATIVE_NAN
-    a = abs(x)
-    e = single(math.exp(-(x * x) / 2.0))
-    r = single(math.sqrt(6.2831854820251465))
-    if a > 3.0:
-        b = 0.0
-        for k in range(28, 0, -1):
-            b = k / (a + b)
-        g = e / ((a + b) * r)
-    else:
-        b = 0.0
-        for k in range(28, 0, -1):
-            s = -1.0 if k % 2 == 0 else 1.0
-            b = ((x * k) * x) / (((k + k) + 1.0) + s * b)
-        g = 0.5 - (a * e) / ((1.0 - b) * r)
-    return single(g) if x >= 0.0 else single(1.0 - g)
 
 
 def power_by_single_squares(x, j):
@@ -150,68 +107,6 @@ def chi_square_upper_tail(nu, x):
     return single(s)
 
 
-def median(values):
-    """The sample median: the two middle order statistics, added in double,
-    halved, rounded to single. Sorting gives the same order statistics."""
-    n = len(values)
-    if n == 0:
-        return 0.0
-    s = sorted(values)
-    v = (n + 1) // 2
-    t = (n + 2) // 2
-    return single((s[v - 1] + s[t - 1]) / 2.0)
-
-
-def effects(groups, ntot):
-    k = len(groups)
-    d = [[0.0] * k for _ in range(k)]
-    for i in range(k - 1):
-        for j in range(i + 1, k):
-            diffs = [single(a - b) for a in groups[i] for b in groups[j]]
-            med = median(diffs)
-            d[i][j] = med
-            d[j][i] = -med
-    theta = []
-    for p in range(k):
-        s = 0.0
-        for q in range(k):
-            s += d[p][q] * len(groups[q]) / float(ntot)
-        theta.append(single(s))
-    return theta
-
-
-def centre(groups, theta):
-    e = [single(x - theta[g]) for g, grp in enumerate(groups) for x in grp]
-    walsh = []
-    for a in range(len(e)):
-        for b in range(a, len(e)):
-            walsh.append(single((e[a] + e[b]) / 2.0))
-    return median(walsh)
-
-
-def grand_mean(groups, ntot):
-    mean = 0.0
-    for grp in groups:
-        n = len(grp)
-        if n == 0:
-            continue
-        even = n - n % 2
-        s = mean
-        for j in range(even):
-            s += grp[j] / float(ntot)
-        if even > 0:
-            mean = single(s)
-        if n % 2 == 1:
-            mean = single(mean + grp[n - 1] / float(ntot))
-    return mean
-
-
-# ---------------------------------------------------------------- layouts
-def five_per_record(values, lead, w, d):
-    """The values five to a record, each as `lead` blanks and Fw.d."""
-    return echo_rows(values, len(values), 5, lead, w, d)
-
-
 # ---------------------------------------------------------------- the run
 def dialogue(k, sizes, groups, alpha_text):
     lines = [free_form_line('群の個数(', 10, '以下)を入力して下さい'),
@@ -224,7 +119,7 @@ def dialogue(k, sizes, groups, alpha_text):
         lines.append(free_form_line('第', i + 1, ' 群の観測値は '))
         # A negative size leaves one empty remainder record unless it is a
         # multiple of 5.
-        lines.extend(echo_rows(groups[i], sizes[i], 5, 2, 11, 5))
+        lines.extend(echo_five_per_record(groups[i], sizes[i]))
     return lines
 
 
@@ -234,10 +129,10 @@ def analysis_lines(k, sizes, groups, alpha):
     lines = []
     ntot = sum(sizes)
     pool = [x for g in groups for x in g]
-    r = midranks(pool)
+    r = mid_ranks(pool)
     lines.append(free_form_line())
     lines.append(free_form_line('順位'))
-    lines.extend(five_per_record(r, 2, 9, 2))
+    lines.extend(echo_rows(r, len(r), 5, 2, 9, 2))
     tr, rbar = rank_sums_statistic(sizes, r, ntot)
     for i in range(k):
         lines.append(free_form_line('第', i + 1, '群の順位の標本平均は　', rbar[i]))
@@ -261,10 +156,10 @@ def analysis_lines(k, sizes, groups, alpha):
         pge = single(cge / 10000.0)
         pgt = single(cgt / 10000.0)
         draws = 9999 * m
-    theta = effects(groups, ntot)
-    centre_estimate = centre(groups, theta)
+    theta = group_effects(groups, median_by_sorting)
+    centre_estimate = centre(groups, theta, median_by_sorting)
     est = [single(centre_estimate + th) for th in theta]
-    gmean = grand_mean(groups, ntot)
+    gmean = grand_mean(groups)
 
     lines += [free_form_line(), free_form_line(), free_form_line(' ' + '-' * 41 + ' '),
               free_form_line(' 一様性のノンパラメトリック検定と順位推定 '), free_form_line()]
@@ -276,18 +171,8 @@ def analysis_lines(k, sizes, groups, alpha):
     else:
         lines.append(cp932(' 　ｐ値は ') + fixed_point(pgt, 8, 5) + cp932(' から') + fixed_point(pge, 8, 5) + cp932(' です.'))
     lines.append(free_form_line())
-    level = cp932('  有意水準 ') + fixed_point(single(alpha * 100.0), 10, 5) + cp932(' パ－セントで, ')
-    reject = free_form_line(' 一様性の帰無仮説は棄却された. ')
-    accept = free_form_line(' 一様性の帰無仮説は棄却されなかった. ')
-    if pge <= alpha:
-        lines += [level, reject]
-    elif pgt < pge and pgt < alpha:
-        hh = (alpha - pgt) / (pge - pgt)
-        u = generator.draw()
-        lines += [free_form_line(' ランザミザ－ション検定によって '), level]
-        lines.append(reject if u <= hh else accept)
-    else:
-        lines += [level, accept]
+    lines += randomized_decision(pge, pgt, alpha, ' 一様性の帰無仮説は棄却された. ',
+                                 ' 一様性の帰無仮説は棄却されなかった. ', generator)
     lines += [free_form_line(), free_form_line('*********点推定*********')]
     for i in range(k):
         lines.append(text_field('第', 5) + integer_field(i + 1, 2) + text_field(' 群の主効果は,', 14) + b'  ' + fixed_point(theta[i], 10, 3))

@@ -19,7 +19,8 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
 import goldenlib  # noqa: E402
 from goldenlib import (Case, single, cp932, free_form_record, fixed_point,  # noqa: E402
-                       integer_field, blanks, record, echo_rows)
+                       integer_field, blanks, record, records, echo_rows, mid_ranks,
+                       token_reader, Refused, EndOfInput)
 
 # The percent points, to three decimals, of the range of K independent
 # standard normal variables divided by sqrt(2) (so that K = 2 gives the
@@ -68,32 +69,9 @@ CASES = [
 ]
 
 
-def echo_ten_per_line(values, n):
-    """q = N/10 (truncated) full records, then one record of the rest when the
-    rest is not 0 (an empty record when it is negative)."""
-    return b''.join(r + b'\r\n' for r in echo_rows(values, n, 10, 1, 6, 2))
-
-
-class Refused(Exception):
-    pass
-
-
-class EndOfInput(Exception):
-    pass
-
-
 def derive(text, percent_point):
     """Returns (stdout bytes, exit status) of a run on the typed text."""
-    tokens = text.split()
-    position = 0
-
-    def next_token():
-        nonlocal position
-        if position >= len(tokens):
-            raise EndOfInput
-        position += 1
-        return tokens[position - 1]
-
+    next_token = token_reader(text)
     out = b''
     try:
         out += free_form_record(cp932('群の個数('), 10, cp932('以下)を入力して下さい'))
@@ -115,7 +93,8 @@ def derive(text, percent_point):
             raise Refused
         for i, g in enumerate(groups, 1):
             out += free_form_record(cp932('第'), i, cp932(' 群の観測値は '))
-            out += echo_ten_per_line(g, sizes[i - 1])
+            # ten to a record, each field 1 blank and F6.2
+            out += records(echo_rows(g, sizes[i - 1], 10, 1, 6, 2))
         confidence = single(1.0 - alpha)
         out += free_form_record() + free_form_record()
         out += free_form_record(b'-' * 56)
@@ -138,8 +117,7 @@ def derive(text, percent_point):
                 a, b = groups[i - 1], groups[j - 1]
                 n1, n2 = len(a), len(b)
                 pool = a + b
-                ranks = [single((sum(1 for z in pool if z <= v) + sum(1 for z in pool if z < v)
-                                 + 1.0) / 2.0) for v in a]
+                ranks = mid_ranks(pool)[:n1]
                 w = sum(math.floor(r + 0.5) for r in ranks)
                 out += free_form_record()
                 out += free_form_record(cp932('( '), count, cp932(')'), cp932(' 第 '), i,

@@ -8,8 +8,9 @@ with every single-precision store done by struct (round to nearest even):
 the 5^11 generators, the partial permutation, mid-ranks, the isotonic fit,
 the trend statistics, the rounding to four decimals, the classic median by
 selection sort, the
-Hodges-Lehmann effects and the centre. The P values of 9999 repetitions can
-only be checked this way; everything else was also checked by hand (CASES.md).
+Hodges-Lehmann effects and the centre (the routines other programs share
+are in goldenlib.py). The P values of 9999 repetitions can only be checked
+this way; everything else was also checked by hand (CASES.md).
 
   usage: python3 derive.py [OUTDIR]   (default: this folder)
 """
@@ -20,8 +21,10 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
 import goldenlib  # noqa: E402
 from goldenlib import (Case, UniformGenerator, ieee_divide, single, fixed_point_text,  # noqa: E402
-                       free_form_line, cp932, text_field, integer_field, fixed_point, echo_rows,
-                       records)
+                       free_form_line, cp932, text_field, integer_field, fixed_point,
+                       echo_five_per_record, records, mid_ranks, permute_partially,
+                       times_10000_rounded, randomized_decision, median_by_selection,
+                       group_effects, centre, grand_mean)
 
 
 # ---------------------------------------------------------------- generators
@@ -34,26 +37,7 @@ def normal_pair(g):
     return single(r * math.cos(a)), single(r * math.sin(a))
 
 
-def permute_partially(r, n, u, m):
-    q = n
-    for t in range(m):
-        j = int(q * u[t]) + 1
-        if j == q + 1:
-            j = 1
-        r[j - 1], r[q - 1] = r[q - 1], r[j - 1]
-        q -= 1
-
-
 # ---------------------------------------------------------------- statistics
-def mid_ranks(p):
-    out = []
-    for a in p:
-        le = sum(1 for b in p if b <= a)
-        lt = sum(1 for b in p if b < a)
-        out.append(single((le + lt + 1.0) / 2.0))
-    return out
-
-
 FIT_TOLERANCE = single(1.0e-5)
 
 
@@ -108,102 +92,12 @@ def normalised_statistics(r, s1, s2):
     return single(ieee_divide(s1 * (n - 1), d)), single(ieee_divide(s2 * (n - 1), d))
 
 
-def times_10000_rounded(s):
-    p = single(s * 10000.0)
-    if math.isnan(p):
-        return None
-    return math.copysign(math.floor(abs(p) + 0.5), p)
-
-
 def at_least(a, b):
     return a is not None and b is not None and a >= b
 
 
 def above(a, b):
     return a is not None and b is not None and a > b
-
-
-# ---------------------------------------------------------------- estimates
-def median(x):
-    """The classic method, literally: split at the mean, selection sort."""
-    n = len(x)
-    if n == 0:
-        return 0.0
-    m = 0.0
-    for v in x:
-        m += v / n
-    lo = [v for v in x if v <= m]
-    up = [v for v in x if not (v <= m)]
-    k, j = len(lo), len(up)
-    v, t = (n + 1) // 2, (n + 2) // 2
-    if k > j:
-        for w in range(k - v + 1):
-            best, at = lo[w], -1
-            for i in range(w + 1, k):
-                if lo[i] > best:
-                    best, at = lo[i], i
-            if at >= 0:
-                lo[w], lo[at] = lo[at], lo[w]
-        return single((lo[k - t] + lo[k - v]) / 2.0)
-    if k < j:
-        for w in range(t - k):
-            best, at = up[w], -1
-            for i in range(w + 1, j):
-                if up[i] < best:
-                    best, at = up[i], i
-            if at >= 0:
-                up[w], up[at] = up[at], up[w]
-        return single((up[v - k - 1] + up[t - k - 1]) / 2.0)
-    a = lo[0]
-    for i in range(1, k):
-        if lo[i] > a:
-            a = lo[i]
-    b = up[0]
-    for i in range(1, j):
-        if up[i] < b:
-            b = up[i]
-    return single((a + b) / 2.0)
-
-
-def effects(groups):
-    k = len(groups)
-    ntot = sum(len(g) for g in groups)
-    d = [[0.0] * k for _ in range(k)]
-    for i in range(k - 1):
-        for j in range(i + 1, k):
-            diffs = [single(a - b) for a in groups[i] for b in groups[j]]
-            med = median(diffs)
-            d[i][j] = med
-            d[j][i] = -med
-    theta = []
-    for p in range(k):
-        s = 0.0
-        for q in range(k):
-            s += d[p][q] * len(groups[q]) / ntot
-        theta.append(single(s))
-    return theta
-
-
-def centre(groups, theta):
-    e = [single(x - theta[g]) for g, grp in enumerate(groups) for x in grp]
-    walsh = [single((e[a] + e[b]) / 2.0) for a in range(len(e)) for b in range(a, len(e))]
-    return median(walsh)
-
-
-def grand_mean(groups):
-    ntot = float(sum(len(g) for g in groups))
-    mean = 0.0
-    for g in groups:
-        n = len(g)
-        even = n - n % 2
-        s = mean
-        for jj in range(even):
-            s += g[jj] / ntot
-        if even > 0:
-            mean = single(s)
-        if n % 2 == 1:
-            mean = single(mean + g[n - 1] / ntot)
-    return mean
 
 
 # ---------------------------------------------------------------- the tests
@@ -274,11 +168,6 @@ class Lines:
         return records(self.lines)
 
 
-def echo_five_per_line(o, a, n):
-    for row in echo_rows(a, n, 5, 2, 11, 5):
-        o.rec(row)
-
-
 def dialogue(o, k, sizes, data, stop_after=None):
     """Prompts and echo. stop_after: 'k' (refused after the count), 'sizes'
     (refused after the size read), 'eof-in-group:i', or None."""
@@ -298,26 +187,8 @@ def dialogue(o, k, sizes, data, stop_after=None):
         return
     for i in range(k):
         o.free('第', i + 1, ' 標本目の観測値は ')
-        echo_five_per_line(o, data[i], sizes[i])
-
-
-def level_line(o, alpha):
-    o.rec('  有意水準 ' + fixed_point_text(single(alpha * 100.0), 10, 5) + ' パ－セントで, ')
-
-
-def decision(o, pge, pgt, alpha, rej, acc, generator):
-    if pge <= alpha:
-        level_line(o, alpha)
-        o.free(rej)
-    elif pgt < pge and pgt < alpha:
-        h = (alpha - pgt) / (pge - pgt)
-        u = generator.draw()
-        o.free(' ランザミザ－ション検定によって ')
-        level_line(o, alpha)
-        o.free(rej if u <= h else acc)
-    else:
-        level_line(o, alpha)
-        o.free(acc)
+        for row in echo_five_per_record(data[i], sizes[i]):
+            o.rec(row)
 
 
 def p_value_line(o, pge, pgt):
@@ -334,11 +205,11 @@ def whole_run(o, groups, alpha):
     results = both_tests(groups, generator)
     k = len(groups)
     w = [float(len(g)) for g in groups]
-    theta = effects(groups)
+    theta = group_effects(groups, median_by_selection)
     eff = isotonic_fit(theta, w)
     for p in range(k):
         o.free(w[p], theta[p], eff[p])
-    centre_estimate = centre(groups, theta)
+    centre_estimate = centre(groups, theta, median_by_selection)
     est = [single(centre_estimate + e) for e in eff]
     gmean = grand_mean(groups)
     report(o, results, alpha, k, eff, centre_estimate, est, gmean, generator)
@@ -354,7 +225,8 @@ def test_block(o, title, stat, nstat, pge, pgt, alpha, rej, acc, generator):
     o.rec(' 正規化検定統計量は' + fixed_point_text(nstat, 10, 5) + ' です')
     o.rec('')
     p_value_line(o, pge, pgt)
-    decision(o, pge, pgt, alpha, rej, acc, generator)
+    for line in randomized_decision(pge, pgt, alpha, rej, acc, generator):
+        o.rec(line)
 
 
 def report(o, results, alpha, k, eff, centre_estimate, est, gmean, generator):
