@@ -4,7 +4,7 @@
 // values are never exchanged and the sort is not stable. A comparison with a
 // NaN is false, so every NaN keeps its position. Quadratic only when the
 // vector holds a NaN or zeros of both signs; otherwise O(N log N) with the
-// same result, bit for bit (see order.cpp).
+// same result, bit for bit (see sort.cpp).
 #ifndef COMMON_SORT_H
 #define COMMON_SORT_H
 
