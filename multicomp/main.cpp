@@ -1,3 +1,3 @@
-#include "multicomp.h"
+#include "multicomp/multicomp.h"
 
 int main() { return con::main_stdio(multicomp::run); }

@@ -6,10 +6,10 @@ namespace numlib {
 
 void ConsoleSink::line(int32_t unit, std::string_view bytes) {
   if (unit == 6) {
-    console_.put_line(bytes);
+    output.put_line(bytes);
   } else if (unit == 0) {
-    err_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    err_.write("\r\n", 2);
+    error_stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    error_stream.write("\r\n", 2);
   }
 }
 

@@ -16,12 +16,15 @@ namespace numlib {
 
 class ConsoleSink : public MessageSink {
  public:
-  ConsoleSink(con::Console& console, std::ostream& err) : console_(console), err_(err) {}
+  ConsoleSink(con::Console& console, std::ostream& errors)
+      : output(console), error_stream(errors) {}
+  // Writes the bytes and CR LF to the stream of the unit (6 or 0); any other
+  // unit writes nothing.
   void line(int32_t unit, std::string_view bytes) override;
 
  private:
-  con::Console& console_;
-  std::ostream& err_;
+  con::Console& output;        // unit 6
+  std::ostream& error_stream;  // unit 0
 };
 
 }  // namespace numlib

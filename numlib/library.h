@@ -1,8 +1,8 @@
 // State of the numeric integration library for one run: the quadrature's
-// first-call tables and the working values of its current call, and the
-// message level and unit of the condition lines with the sink they go to.
-// Make one per run; nothing in the library is kept anywhere else.
-// Condition lines reach the outside world only through a MessageSink.
+// node and weight tables, built on its first call, the working values of its
+// current call, and the level and unit of the condition messages with the
+// sink they go to. Make one per run; nothing in the library is kept anywhere
+// else. Condition messages reach the outside world only through a MessageSink.
 #ifndef NUMLIB_LIBRARY_H
 #define NUMLIB_LIBRARY_H
 
@@ -23,27 +23,30 @@ class MessageSink {
 };
 
 struct Library {
-  // First-call tables of integrate_real_line (built once per run, on the first call).
-  int32_t first = 0;                // 1 once the tables exist
-  double epsm = 0.0;                // machine epsilon as the library states it
-  double tiny = 0.0;                // epsm * 1e-30
-  double big = 0.0;                 // largest double * 1e-10
-  double tmax = 0.0;                // end of the t-range
-  int32_t newton_steps = 0;         // Newton steps taken to find tmax
-  double x[kTableLength + 1] = {};  // x[i] = sinh(1.5 sinh t_i), i = 1..352
-  double w[kTableLength + 1] = {};  // w[i] = cosh t_i cosh(1.5 sinh t_i)
-  int32_t ntab = 0;                 // table length, 352
-  int32_t nall = 0;                 // total node count, 705
+  // Tables of integrate_real_line, built on its first call of the run.
+  bool tables_built = false;
+  double roundoff = 0.0;                  // unit round-off as the library states it
+  double negligible = 0.0;                // roundoff * 1e-30
+  double largest_usable = 0.0;            // largest double * 1e-10
+  double t_end = 0.0;                     // end of the t-range of the nodes
+  int32_t newton_steps = 0;               // Newton steps taken to find t_end
+  double nodes[kTableLength + 1] = {};    // nodes[i] = sinh(1.5 sinh t_i), i = 1..352
+  double weights[kTableLength + 1] = {};  // weights[i] = cosh t_i cosh(1.5 sinh t_i)
+  int32_t table_length = 0;               // 352
+  int32_t total_nodes = 0;                // both sides and the origin, 705
 
   // Working values of one call, reset by every call.
-  double cell = 0.0;                // the abscissa handed to the integrand
-  double epsa1 = 0.0, epsr1 = 0.0;  // working tolerances
-  double tl = 0.0, tr = 0.0;        // last left and right terms of level 0
-  double p = 0.0, q = 0.0;          // accuracy exponent and its reciprocal
+  double abscissa = 0.0;                    // the point handed to the integrand
+  double working_absolute_tolerance = 0.0;  // the tolerances as the call adjusts them
+  double working_relative_tolerance = 0.0;
+  double last_left_term = 0.0;             // magnitude of the last left term of level 0
+  double last_right_term = 0.0;            // magnitude of the last right term of level 0
+  double accuracy_exponent = 0.0;          // the tolerances are raised to it
+  double inverse_accuracy_exponent = 0.0;  // the error estimate is raised to it
 
   // Condition messages.
-  int32_t msglevel = -1;        // negative: no condition lines
-  int32_t msgunit = 6;          // unit of the lines; 6 is standard output
+  int32_t message_level = -1;   // negative: no condition messages
+  int32_t message_unit = 6;     // unit of the messages; 6 is standard output
   MessageSink* sink = nullptr;  // nowhere when null
 };
 

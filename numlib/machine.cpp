@@ -1,5 +1,4 @@
-// Machine constants of the integration library: the stated unit round-off
-// 2.22e-16 and the largest finite double 1.7976931348623157e308.
+// Machine constants of the integration library, stated as decimal values.
 // The argument is accepted for the calling convention and ignored.
 #include "numlib/machine.h"
 

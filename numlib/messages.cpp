@@ -1,8 +1,5 @@
-// Condition lines (" **** NUML ( <code> ) CONDITION nnnnn ****"), the level
-// and unit control, and the status banner of the integration library.
-// The level is the control value times 10000; a product beyond 32 bits is
-// held at the nearest 32-bit value. A negative unit made positive by the
-// banner is kept within 32 bits the same way.
+// Condition messages, level and unit control, and the status banner of the
+// integration library, each line handed to the sink with its unit.
 #include "numlib/messages.h"
 
 #include <cstdint>
@@ -18,7 +15,7 @@ void emit(Library& lib, int32_t unit, const std::string& bytes) {
   if (lib.sink != nullptr) lib.sink->line(unit, bytes);
 }
 
-int32_t clamp32(int64_t v) {
+int32_t clamp_to_32_bits(int64_t v) {
   if (v > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
   if (v < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
   return static_cast<int32_t>(v);
@@ -29,28 +26,29 @@ constexpr const char* kUnitNotice = " *****  MESSAGE UNIT WAS NEGATIVE, SIGN CHA
 
 }  // namespace
 
-void write_condition_message(Library& lib, const int32_t& icon, const ClassCode& code) {
-  if (lib.msglevel < 0) return;
-  if (icon < lib.msglevel) return;
+void write_condition_message(Library& lib, const int32_t& condition,
+                             const ClassificationCode& code) {
+  if (lib.message_level < 0) return;
+  if (condition < lib.message_level) return;
   con::Record r;
   r.text(" ").text("**** NUML ( ");
   for (int f = 0; f < 6; ++f) r.a(std::string_view(code[f], 4), 2);
-  r.text(") CONDITION ").i(icon, 5).text(" ****");
-  emit(lib, lib.msgunit, r.str());
+  r.text(") CONDITION ").i(condition, 5).text(" ****");
+  emit(lib, lib.message_unit, r.str());
 }
 
 void set_message_level(Library& lib, const int32_t& level, const int32_t& unit) {
-  lib.msglevel = clamp32(static_cast<int64_t>(level) * 10000);
-  if (level >= 0) lib.msgunit = unit;
+  lib.message_level = clamp_to_32_bits(static_cast<int64_t>(level) * 10000);
+  if (level >= 0) lib.message_unit = unit;
 }
 
 void write_status_banner(Library& lib) {
-  emit(lib, lib.msgunit, "0");
-  emit(lib, lib.msgunit, " *****  LIBRARY STATUS ( NUML  V5.1L00 )  *****");
-  emit(lib, lib.msgunit, "");
-  if (lib.msgunit < 0) {
-    lib.msgunit = clamp32(-static_cast<int64_t>(lib.msgunit));
-    emit(lib, lib.msgunit, std::string("0") + kUnitNotice);
+  emit(lib, lib.message_unit, "0");
+  emit(lib, lib.message_unit, " *****  LIBRARY STATUS ( NUML  V5.1L00 )  *****");
+  emit(lib, lib.message_unit, "");
+  if (lib.message_unit < 0) {
+    lib.message_unit = clamp_to_32_bits(-static_cast<int64_t>(lib.message_unit));
+    emit(lib, lib.message_unit, std::string("0") + kUnitNotice);
   }
 }
 

@@ -1,8 +1,11 @@
-// Double-exponential quadrature over (-inf, inf): level 0 at
-// eleven node pairs with tail truncation against a running maximum, then up to
-// five halvings tested for convergence, stalling and the rounding level, with
-// tolerances raised to an accuracy exponent p and the error estimate to 1/p.
-// The node and weight tables are built on the first call of a run.
+// Double-exponential quadrature over (-inf, inf). Level 0 takes f(0) and
+// eleven node pairs (every 32nd node of the finest grid), cutting each tail
+// after two successive terms that are small against the running largest
+// term. Then the step is halved up to five times, each halving adding the
+// nodes between the previous ones, and tested for convergence, for an error
+// estimate that stops improving, and for the rounding level. The tolerances
+// are raised to an accuracy exponent chosen from the accuracy asked for, and
+// the final error estimate to its inverse.
 #include "numlib/real_line_quadrature.h"
 
 #include <cmath>
@@ -16,209 +19,234 @@ namespace {
 
 // Larger / smaller of two values; the first is kept unless the second
 // compares strictly beyond it.
-double dmax(double a, double b) { return b > a ? b : a; }
-double dmin(double a, double b) { return b < a ? b : a; }
+double larger_of(double a, double b) { return b > a ? b : a; }
+double smaller_of(double a, double b) { return b < a ? b : a; }
 
-constexpr ClassCode kCode = {{'G', '2', ' ', ' '}, {'3', '-', ' ', ' '}, {'3', '1', ' ', ' '},
-                             {'-', '0', ' ', ' '}, {'1', '0', ' ', ' '}, {'1', ' ', ' ', ' '}};
+constexpr ClassificationCode kQuadratureCode = {{'G', '2', ' ', ' '}, {'3', '-', ' ', ' '},
+                                                {'3', '1', ' ', ' '}, {'-', '0', ' ', ' '},
+                                                {'1', '0', ' ', ' '}, {'1', ' ', ' ', ' '}};
 
-constexpr double kStep352 = 0.002840909090909091;  // 1/352
-constexpr double kStep11 = 0.09090909090909091;    // 1/11
+constexpr double kFinestStep = 0.002840909090909091;  // 1/352 of the t-range
+constexpr double kLevel0Step = 0.09090909090909091;   // 1/11 of the t-range
 constexpr int kNewtonCap = 100;  // the solve takes three steps; the cap only bounds it
 
 void build_tables(Library& lib) {
-  lib.epsm = unit_roundoff(lib.epsm);
-  lib.tiny = lib.epsm * 1.0e-30;
-  lib.big = largest_double(lib.epsm) * 1.0e-10;
-  const double sq = std::sqrt(lib.epsm);
-  // tmax solves 0.75 e^t + t = ln(big) - ln(0.375) (Newton's method).
-  const double hbig = std::log(lib.big) - std::log(0.375);
-  double t = std::log(hbig * 1.3333333333333333);
+  lib.roundoff = unit_roundoff(lib.roundoff);
+  lib.negligible = lib.roundoff * 1.0e-30;
+  lib.largest_usable = largest_double(lib.roundoff) * 1.0e-10;
+  const double newton_tolerance = std::sqrt(lib.roundoff);
+  // t_end solves 0.75 e^t + t = ln(largest_usable) - ln(0.375) (Newton's method).
+  const double target = std::log(lib.largest_usable) - std::log(0.375);
+  double t = std::log(target * 1.3333333333333333);
   lib.newton_steps = 0;
   for (int step = 0; step < kNewtonCap; ++step) {
     const double e = std::exp(t);
-    const double g = 0.75 * e + t - hbig;
-    const double gp = 0.75 * e + 1.0;
-    const double delta = g / gp;
+    const double g = 0.75 * e + t - target;
+    const double slope = 0.75 * e + 1.0;
+    const double delta = g / slope;
     t = t - delta;
     ++lib.newton_steps;
-    if (std::fabs(delta) <= sq * t) break;
+    if (std::fabs(delta) <= newton_tolerance * t) break;
   }
-  lib.tmax = t;
-  const double hmin = lib.tmax * kStep352;
+  lib.t_end = t;
+  const double finest_step = lib.t_end * kFinestStep;
   double c = 1.0;
   for (int32_t i = 1; i <= kTableLength; ++i, c += 1.0) {
-    const double ti = c * hmin;
+    const double ti = c * finest_step;
     const double u = 1.5 * std::sinh(ti);
-    lib.x[i] = std::sinh(u);
-    lib.w[i] = std::cosh(u) * std::cosh(ti);
+    lib.nodes[i] = std::sinh(u);
+    lib.weights[i] = std::cosh(u) * std::cosh(ti);
   }
-  lib.ntab = kTableLength;
-  lib.nall = 2 * kTableLength + 1;
-  lib.first = 1;
+  lib.table_length = kTableLength;
+  lib.total_nodes = 2 * kTableLength + 1;
+  lib.tables_built = true;
 }
 
-// One level-0 term on one side: evaluates, adds to the node sum, updates the
-// shared maximum and the side's small-term counter and truncation index.
-void level0_term(Library& lib, const Integrand& f, int32_t j, double sign, int32_t& n,
-                 double& sigma, double& m, double& last, int32_t& count, int32_t& trunc) {
-  lib.cell = sign * lib.x[j];
-  const double term = f(lib.cell) * lib.w[j];
-  n = n + 1;
-  sigma = sigma + term;
-  last = std::fabs(term);
-  m = dmax(m, last);
-  const double c = dmin(dmax(dmax(lib.epsa1, lib.epsr1 * m), lib.epsm * m), 1.0e-4 * m);
-  if (last <= c) {
-    count = count + 1;
-    if (count >= 2) trunc = j - 32;
+// One level-0 term on one side (sign -1 left, +1 right) at node j: evaluates,
+// adds to the node sum, updates the largest term, the side's count of
+// successive small terms and, after the second, its last node.
+void level0_term(Library& lib, const Integrand& f, int32_t j, double sign, int32_t& evaluations,
+                 double& node_sum, double& largest_term, double& last_term, int32_t& small_count,
+                 int32_t& last_node) {
+  lib.abscissa = sign * lib.nodes[j];
+  const double term = f(lib.abscissa) * lib.weights[j];
+  evaluations = evaluations + 1;
+  node_sum = node_sum + term;
+  last_term = std::fabs(term);
+  largest_term = larger_of(largest_term, last_term);
+  const double small = smaller_of(
+      larger_of(
+          larger_of(lib.working_absolute_tolerance, lib.working_relative_tolerance * largest_term),
+          lib.roundoff * largest_term),
+      1.0e-4 * largest_term);
+  if (last_term <= small) {
+    small_count = small_count + 1;
+    if (small_count >= 2) last_node = j - 32;
   } else {
-    count = 0;
+    small_count = 0;
   }
 }
 
 }  // namespace
 
-void integrate_real_line(Library& lib, const Integrand& f, const double& epsa, const double& epsr,
-                         const int32_t& nmin, const int32_t& nmax, double& s, double& err,
-                         int32_t& n, int32_t& icon) {
-  if (lib.first == 0) build_tables(lib);
+void integrate_real_line(Library& lib, const Integrand& f, const double& absolute_tolerance,
+                         const double& relative_tolerance, const int32_t& min_evaluations,
+                         const int32_t& max_evaluations, double& integral, double& error_estimate,
+                         int32_t& evaluations, int32_t& condition) {
+  if (!lib.tables_built) build_tables(lib);
 
-  icon = 30000;
-  if (epsa < 0.0 || epsr < 0.0 || nmin > nmax || nmin < 0) {
-    write_condition_message(lib, icon, kCode);
+  condition = 30000;
+  if (absolute_tolerance < 0.0 || relative_tolerance < 0.0 || min_evaluations > max_evaluations ||
+      min_evaluations < 0) {
+    write_condition_message(lib, condition, kQuadratureCode);
     return;
   }
 
-  // Level 0: f(0) and node pairs at index step 32, truncating each side after
+  // Level 0: f(0) and node pairs at index step 32, cutting each side after
   // two successive small terms.
-  const double h0 = lib.tmax * kStep11;
-  n = 0;
-  lib.cell = 0.0;
-  icon = 0;
-  const double y0 = f(lib.cell);
-  n = 1;
-  double sigma = y0;
-  double m = std::fabs(y0);
-  lib.epsa1 = epsa;
-  lib.epsr1 = epsr;
-  lib.tl = 0.0;
-  lib.tr = 0.0;
-  int32_t v = 0, cl = 0, u = 0, cr = 0;
+  const double level0_step = lib.t_end * kLevel0Step;
+  evaluations = 0;
+  lib.abscissa = 0.0;
+  condition = 0;
+  const double centre = f(lib.abscissa);
+  evaluations = 1;
+  double node_sum = centre;
+  double largest_term = std::fabs(centre);
+  lib.working_absolute_tolerance = absolute_tolerance;
+  lib.working_relative_tolerance = relative_tolerance;
+  lib.last_left_term = 0.0;
+  lib.last_right_term = 0.0;
+  int32_t left_end = 0, left_small = 0, right_end = 0, right_small = 0;
   for (int32_t j = 32; j <= kTableLength; j += 32) {
-    if (v > 0 && u > 0) break;
-    if (v == 0) level0_term(lib, f, j, -1.0, n, sigma, m, lib.tl, cl, v);
-    if (u == 0) level0_term(lib, f, j, 1.0, n, sigma, m, lib.tr, cr, u);
+    if (left_end > 0 && right_end > 0) break;
+    if (left_end == 0) {
+      level0_term(lib, f, j, -1.0, evaluations, node_sum, largest_term, lib.last_left_term,
+                  left_small, left_end);
+    }
+    if (right_end == 0) {
+      level0_term(lib, f, j, 1.0, evaluations, node_sum, largest_term, lib.last_right_term,
+                  right_small, right_end);
+    }
   }
-  if (v == 0) v = kTableLength;
-  if (u == 0) u = kTableLength;
-  if (cl == 0) {
-    icon = icon + 1000;
-    lib.epsa1 = lib.tl;
-    lib.epsr1 = lib.tl;
-    if (std::fabs(sigma) > lib.tiny) lib.epsr1 = lib.tl / std::fabs(sigma);
+  if (left_end == 0) left_end = kTableLength;
+  if (right_end == 0) right_end = kTableLength;
+  if (left_small == 0) {
+    condition = condition + 1000;
+    lib.working_absolute_tolerance = lib.last_left_term;
+    lib.working_relative_tolerance = lib.last_left_term;
+    if (std::fabs(node_sum) > lib.negligible) {
+      lib.working_relative_tolerance = lib.last_left_term / std::fabs(node_sum);
+    }
   }
-  if (cr == 0) {
-    icon = icon + 2000;
-    lib.epsa1 = dmax(lib.tr, lib.epsa1);
-    lib.epsr1 = lib.epsa1;
-    if (std::fabs(sigma) > lib.tiny) lib.epsr1 = lib.epsa1 / std::fabs(sigma);
+  if (right_small == 0) {
+    condition = condition + 2000;
+    lib.working_absolute_tolerance = larger_of(lib.last_right_term, lib.working_absolute_tolerance);
+    lib.working_relative_tolerance = lib.working_absolute_tolerance;
+    if (std::fabs(node_sum) > lib.negligible) {
+      lib.working_relative_tolerance = lib.working_absolute_tolerance / std::fabs(node_sum);
+    }
   }
-  const double s0 = sigma * h0 * 1.5;
+  const double level0_integral = node_sum * level0_step * 1.5;
 
-  // Accuracy exponent.
-  double r1 = lib.epsa1;
-  if (std::fabs(s0) > lib.tiny) r1 = lib.epsa1 / std::fabs(s0);
-  const double r = dmax(r1, lib.epsr1);
-  if (r >= 1.0e-4) {
-    lib.p = 1.0;
-  } else if (r >= 1.0e-5) {
-    lib.p = 0.9;
-  } else if (r >= 1.0e-10) {
-    lib.p = 0.8;
-  } else {
-    lib.p = 0.75;
+  // Accuracy exponent, from the accuracy asked for relative to level 0.
+  double relative_asked = lib.working_absolute_tolerance;
+  if (std::fabs(level0_integral) > lib.negligible) {
+    relative_asked = lib.working_absolute_tolerance / std::fabs(level0_integral);
   }
-  lib.q = 1.0 / lib.p;
-  const double epsp = std::pow(lib.epsm, 0.75);
-  lib.epsa1 = std::pow(lib.epsa1, lib.p);
-  lib.epsr1 = std::pow(lib.epsr1, lib.p);
+  const double accuracy = larger_of(relative_asked, lib.working_relative_tolerance);
+  if (accuracy >= 1.0e-4) {
+    lib.accuracy_exponent = 1.0;
+  } else if (accuracy >= 1.0e-5) {
+    lib.accuracy_exponent = 0.9;
+  } else if (accuracy >= 1.0e-10) {
+    lib.accuracy_exponent = 0.8;
+  } else {
+    lib.accuracy_exponent = 0.75;
+  }
+  lib.inverse_accuracy_exponent = 1.0 / lib.accuracy_exponent;
+  const double rounding_level = std::pow(lib.roundoff, 0.75);
+  lib.working_absolute_tolerance = std::pow(lib.working_absolute_tolerance, lib.accuracy_exponent);
+  lib.working_relative_tolerance = std::pow(lib.working_relative_tolerance, lib.accuracy_exponent);
 
   // Halvings.
-  const int32_t hx = u > v ? u : v;
-  int32_t step = 32;
-  double h = h0;
-  double sold = s0;
-  double snew = s0;
-  double prev_err = 0.0;
-  int32_t level = 1, k = 0, left = 5;
-  bool raise = true;  // whether the final error estimate is raised to q
+  const int32_t far_end = right_end > left_end ? right_end : left_end;
+  int32_t index_step = 32;
+  double step = level0_step;
+  double previous_integral = level0_integral;
+  double new_integral = level0_integral;
+  double previous_error = 0.0;
+  int32_t level = 1, growths = 0, halvings_left = 5;
+  bool raise = true;  // whether the final error estimate is raised to the inverse exponent
   for (;;) {
-    const int32_t half = step / 2;
-    double sig = 0.0;
-    for (int32_t j = half; j <= hx; j += step) {
-      if (j <= v) {
-        lib.cell = -lib.x[j];
-        sig = sig + f(lib.cell) * lib.w[j];
-        n = n + 1;
+    const int32_t half = index_step / 2;
+    double new_sum = 0.0;
+    for (int32_t j = half; j <= far_end; j += index_step) {
+      if (j <= left_end) {
+        lib.abscissa = -lib.nodes[j];
+        new_sum = new_sum + f(lib.abscissa) * lib.weights[j];
+        evaluations = evaluations + 1;
       }
-      if (j <= u) {
-        lib.cell = lib.x[j];
-        sig = sig + f(lib.cell) * lib.w[j];
-        n = n + 1;
+      if (j <= right_end) {
+        lib.abscissa = lib.nodes[j];
+        new_sum = new_sum + f(lib.abscissa) * lib.weights[j];
+        evaluations = evaluations + 1;
       }
     }
-    snew = (sold + 1.5 * h * sig) * 0.5;
-    err = std::fabs(sold - snew);
-    if (n >= nmin) {
-      if (err <= dmax(lib.epsr1 * std::fabs(snew), lib.epsa1)) {
-        if (icon != 0) {
-          icon = icon + 10000;
-        } else if (epsa + epsr == 0.0) {
-          icon = 10000;
+    new_integral = (previous_integral + 1.5 * step * new_sum) * 0.5;
+    error_estimate = std::fabs(previous_integral - new_integral);
+    if (evaluations >= min_evaluations) {
+      if (error_estimate <= larger_of(lib.working_relative_tolerance * std::fabs(new_integral),
+                                      lib.working_absolute_tolerance)) {
+        if (condition != 0) {
+          condition = condition + 10000;
+        } else if (absolute_tolerance + relative_tolerance == 0.0) {
+          condition = 10000;
         }
         break;
       }
       if (level >= 2) {
-        if (err >= prev_err) {
-          k = k + 1;
-          if (k >= 2 && level >= 3) {
-            icon = icon + 10000;
-            err = prev_err;
+        if (error_estimate >= previous_error) {
+          growths = growths + 1;
+          if (growths >= 2 && level >= 3) {
+            condition = condition + 10000;
+            error_estimate = previous_error;
             break;
           }
-        } else if (err < prev_err) {
-          k = 0;
+        } else if (error_estimate < previous_error) {
+          growths = 0;
         }
       }
-      if (err < epsp * std::fabs(snew)) {
-        icon = icon + 10000;
-        err = std::pow(epsp * std::fabs(snew), lib.q);
+      if (error_estimate < rounding_level * std::fabs(new_integral)) {
+        condition = condition + 10000;
+        error_estimate =
+            std::pow(rounding_level * std::fabs(new_integral), lib.inverse_accuracy_exponent);
         raise = false;
         break;
       }
     }
-    if (2 * n - 1 > nmax) {
-      icon = icon + 20000;
+    if (2 * evaluations - 1 > max_evaluations) {
+      condition = condition + 20000;
       break;
     }
-    sold = snew;
-    prev_err = err;
-    h = h * 0.5;
-    step = half;
+    previous_integral = new_integral;
+    previous_error = error_estimate;
+    step = step * 0.5;
+    index_step = half;
     level = level + 1;
-    left = left - 1;
-    if (left == 0) {
-      if (2 * n - 1 <= lib.nall) icon = icon + 5000;
-      icon = icon + 20000;
+    halvings_left = halvings_left - 1;
+    if (halvings_left == 0) {
+      if (2 * evaluations - 1 <= lib.total_nodes) condition = condition + 5000;
+      condition = condition + 20000;
       break;
     }
   }
 
-  if (raise && err > lib.tiny) err = std::pow(err, lib.q);
-  s = snew;
-  err = dmax(err, lib.epsm * std::fabs(snew));
-  write_condition_message(lib, icon, kCode);
+  if (raise && error_estimate > lib.negligible) {
+    error_estimate = std::pow(error_estimate, lib.inverse_accuracy_exponent);
+  }
+  integral = new_integral;
+  error_estimate = larger_of(error_estimate, lib.roundoff * std::fabs(new_integral));
+  write_condition_message(lib, condition, kQuadratureCode);
 }
 
 }  // namespace numlib

@@ -24,20 +24,23 @@ struct Capture : numlib::MessageSink {
   }
 };
 
-const numlib::ClassCode kCode = {{'G', '2', ' ', ' '}, {'3', '-', ' ', ' '}, {'3', '1', ' ', ' '},
-                                 {'-', '0', ' ', ' '}, {'1', '0', ' ', ' '}, {'1', ' ', ' ', ' '}};
+const numlib::ClassificationCode kCode = {{'G', '2', ' ', ' '}, {'3', '-', ' ', ' '},
+                                          {'3', '1', ' ', ' '}, {'-', '0', ' ', ' '},
+                                          {'1', '0', ' ', ' '}, {'1', ' ', ' ', ' '}};
 
-TEST(Messages, SilentUntilSet) {
+TEST(WriteConditionMessage, SilentUntilLevelSet) {
   numlib::Library lib;
   Capture cap;
   lib.sink = &cap;
-  for (int32_t icon : {0, 1000, 25000, 30000}) numlib::write_condition_message(lib, icon, kCode);
+  for (int32_t condition : {0, 1000, 25000, 30000}) {
+    numlib::write_condition_message(lib, condition, kCode);
+  }
   EXPECT_TRUE(cap.lines.empty());
 }
 
-TEST(Messages, LevelsAndLayout) {
+TEST(WriteConditionMessage, LevelsAndLayout) {
   struct Case {
-    int32_t level, unit, icon;
+    int32_t level, unit, condition;
     const char* expected;  // "" when nothing is written
   };
   const Case cases[] = {
@@ -61,25 +64,25 @@ TEST(Messages, LevelsAndLayout) {
     Capture cap;
     lib.sink = &cap;
     numlib::set_message_level(lib, c.level, c.unit);
-    numlib::write_condition_message(lib, c.icon, kCode);
+    numlib::write_condition_message(lib, c.condition, kCode);
     if (c.expected[0] == '\0') {
-      EXPECT_TRUE(cap.lines.empty()) << c.level << " " << c.icon;
+      EXPECT_TRUE(cap.lines.empty()) << c.level << " " << c.condition;
     } else {
-      ASSERT_EQ(cap.lines.size(), 1u) << c.level << " " << c.icon;
+      ASSERT_EQ(cap.lines.size(), 1u) << c.level << " " << c.condition;
       EXPECT_EQ(cap.lines[0], c.expected);
     }
   }
 }
 
-TEST(Messages, NegativeLevelKeepsUnit) {
+TEST(SetMessageLevel, NegativeLevelKeepsUnit) {
   numlib::Library lib;
   numlib::set_message_level(lib, 0, 0);
   numlib::set_message_level(lib, -1, 9);
-  EXPECT_EQ(lib.msglevel, -10000);
-  EXPECT_EQ(lib.msgunit, 0);
+  EXPECT_EQ(lib.message_level, -10000);
+  EXPECT_EQ(lib.message_unit, 0);
 }
 
-TEST(Messages, Banner) {
+TEST(WriteStatusBanner, Lines) {
   numlib::Library lib;
   Capture cap;
   lib.sink = &cap;
@@ -89,39 +92,41 @@ TEST(Messages, Banner) {
   EXPECT_EQ(cap.lines, six);
 
   cap.lines.clear();
-  lib.msgunit = -6;
+  lib.message_unit = -6;
   numlib::write_status_banner(lib);
   const std::vector<std::string> minus = {
       "-6|0", "-6| *****  LIBRARY STATUS ( NUML  V5.1L00 )  *****", "-6|",
       "6|0 *****  MESSAGE UNIT WAS NEGATIVE, SIGN CHANGED"};
   EXPECT_EQ(cap.lines, minus);
-  EXPECT_EQ(lib.msgunit, 6);
+  EXPECT_EQ(lib.message_unit, 6);
   EXPECT_EQ(cap.lines[3].size(), 2u + 1u + 47u);
 
-  lib.msgunit = INT32_MIN;  // the sign change stays within 32 bits
+  lib.message_unit = INT32_MIN;  // the sign change stays within 32 bits
   numlib::write_status_banner(lib);
-  EXPECT_EQ(lib.msgunit, INT32_MAX);
+  EXPECT_EQ(lib.message_unit, INT32_MAX);
 }
 
 // The quadrature reports through the routine at the end of every call.
-TEST(Messages, QuadratureReports) {
+TEST(WriteConditionMessage, AfterEveryQuadrature) {
   auto lib = std::make_unique<numlib::Library>();
   Capture cap;
   lib->sink = &cap;
   numlib::set_message_level(*lib, 0, 6);
-  double s = 0.0, err = 0.0;
-  int32_t n = 0, icon = 0;
+  double integral = 0.0, error = 0.0;
+  int32_t evaluations = 0, condition = 0;
   numlib::integrate_real_line(
-      *lib, [](const double&) { return 0.0; }, -1.0, 0.0, 0, 0, s, err, n, icon);
+      *lib, [](const double&) { return 0.0; }, -1.0, 0.0, 0, 0, integral, error, evaluations,
+      condition);
   numlib::integrate_real_line(
-      *lib, [](const double&) { return 0.0; }, 1e-8, 1e-8, 20, 645, s, err, n, icon);
+      *lib, [](const double&) { return 0.0; }, 1e-8, 1e-8, 20, 645, integral, error, evaluations,
+      condition);
   const std::vector<std::string> lines = {"6| **** NUML ( G23-31-0101 ) CONDITION 30000 ****",
                                           "6| **** NUML ( G23-31-0101 ) CONDITION     0 ****"};
   EXPECT_EQ(cap.lines, lines);
 }
 
 // The console sink: unit 6 to standard output, 0 to standard error, others nowhere.
-TEST(Messages, ConsoleUnits) {
+TEST(ConsoleSink, Units) {
   std::istringstream in;
   std::ostringstream out, err;
   con::Io io{in, out, err};

@@ -15,46 +15,47 @@ namespace {
 const double kEps = static_cast<double>(1.0e-8f);  // 1e-8 widened from single
 
 struct Result {
-  double s = -7.0;
-  double err = -7.0;
-  int32_t n = -7;
-  int32_t icon = -7;
+  double integral = -7.0;
+  double error = -7.0;
+  int32_t evaluations = -7;
+  int32_t condition = -7;
 };
 
-Result integrate(numlib::Library& lib, const numlib::Integrand& f, double epsa, double epsr,
-                 int32_t nmin, int32_t nmax) {
+Result integrate(numlib::Library& lib, const numlib::Integrand& f, double absolute, double relative,
+                 int32_t min_evaluations, int32_t max_evaluations) {
   Result r;
-  numlib::integrate_real_line(lib, f, epsa, epsr, nmin, nmax, r.s, r.err, r.n, r.icon);
+  numlib::integrate_real_line(lib, f, absolute, relative, min_evaluations, max_evaluations,
+                              r.integral, r.error, r.evaluations, r.condition);
   return r;
 }
 
 double normal_density(const double& x) { return std::exp(-x * x / 2.0) / std::sqrt(2.0 * M_PI); }
 
-TEST(Daqei, FirstCallTables) {
+TEST(RealLineQuadrature, FirstCallTables) {
   auto lib = std::make_unique<numlib::Library>();
   integrate(
       *lib, [](const double&) { return 0.0; }, -1.0, kEps, 20, 645);
-  EXPECT_EQ(lib->first, 1);
-  EXPECT_EQ(lib->epsm, 2.22e-16);
-  EXPECT_EQ(lib->ntab, 352);
-  EXPECT_EQ(lib->nall, 705);
+  EXPECT_TRUE(lib->tables_built);
+  EXPECT_EQ(lib->roundoff, 2.22e-16);
+  EXPECT_EQ(lib->table_length, 352);
+  EXPECT_EQ(lib->total_nodes, 705);
   EXPECT_EQ(lib->newton_steps, 3);
-  EXPECT_NEAR(lib->tmax, 6.811136524, 1e-9);
-  // tmax solves 0.375 exp(t + 0.75 e^t) = big.
-  const double hbig = std::log(lib->big) - std::log(0.375);
-  EXPECT_NEAR(0.75 * std::exp(lib->tmax) + lib->tmax, hbig, 1e-12 * hbig);
-  const double t1 = lib->tmax * 0.002840909090909091;
-  EXPECT_NEAR(lib->x[1], std::sinh(1.5 * std::sinh(t1)), 1e-15);
-  EXPECT_NEAR(lib->x[352] / 2.638e295, 1.0, 1e-3);
-  EXPECT_NEAR(lib->w[352] / 1.197e298, 1.0, 1e-3);
-  for (int i = 2; i <= 352; ++i) ASSERT_LT(lib->x[i - 1], lib->x[i]);
+  EXPECT_NEAR(lib->t_end, 6.811136524, 1e-9);
+  // t_end solves 0.375 exp(t + 0.75 e^t) = largest_usable.
+  const double target = std::log(lib->largest_usable) - std::log(0.375);
+  EXPECT_NEAR(0.75 * std::exp(lib->t_end) + lib->t_end, target, 1e-12 * target);
+  const double t1 = lib->t_end * 0.002840909090909091;
+  EXPECT_NEAR(lib->nodes[1], std::sinh(1.5 * std::sinh(t1)), 1e-15);
+  EXPECT_NEAR(lib->nodes[352] / 2.638e295, 1.0, 1e-3);
+  EXPECT_NEAR(lib->weights[352] / 1.197e298, 1.0, 1e-3);
+  for (int i = 2; i <= 352; ++i) ASSERT_LT(lib->nodes[i - 1], lib->nodes[i]);
 }
 
 // Bad arguments: code 30000, the outputs untouched.
-TEST(Daqei, ArgumentChecks) {
+TEST(RealLineQuadrature, ArgumentChecks) {
   struct Case {
-    double epsa, epsr;
-    int32_t nmin, nmax;
+    double absolute, relative;
+    int32_t min_evaluations, max_evaluations;
   };
   const Case cases[] = {{-1.0, kEps, 20, 645},
                         {kEps, -1.0, 20, 645},
@@ -70,24 +71,24 @@ TEST(Daqei, ArgumentChecks) {
           ++calls;
           return 1.0;
         },
-        c.epsa, c.epsr, c.nmin, c.nmax);
-    EXPECT_EQ(r.icon, 30000);
-    EXPECT_EQ(r.s, -7.0);
-    EXPECT_EQ(r.err, -7.0);
-    EXPECT_EQ(r.n, -7);
+        c.absolute, c.relative, c.min_evaluations, c.max_evaluations);
+    EXPECT_EQ(r.condition, 30000);
+    EXPECT_EQ(r.integral, -7.0);
+    EXPECT_EQ(r.error, -7.0);
+    EXPECT_EQ(r.evaluations, -7);
   }
   EXPECT_EQ(calls, 0);
-  EXPECT_EQ(lib->first, 1);
+  EXPECT_TRUE(lib->tables_built);
 }
 
 // A side's terms at 32, 64, ... give the truncation and the evaluation counts.
-TEST(Daqei, Outcomes) {
+TEST(RealLineQuadrature, Outcomes) {
   struct Case {
     const char* name;
     double (*f)(const double&);
-    double epsa, epsr;
-    int32_t nmin, nmax;
-    int32_t n, icon;
+    double absolute, relative;
+    int32_t min_evaluations, max_evaluations;
+    int32_t evaluations, condition;
   };
   const Case cases[] = {
       {"zero", [](const double&) { return 0.0; }, kEps, kEps, 20, 645, 35, 0},
@@ -96,86 +97,88 @@ TEST(Daqei, Outcomes) {
       {"one", [](const double&) { return 1.0; }, kEps, kEps, 20, 645, 45, 13000},
       {"normal", normal_density, kEps, kEps, 20, 645, 99, 0},
       {"cauchy", [](const double& x) { return 1.0 / (1.0 + x * x); }, kEps, kEps, 20, 645, 51, 0},
-      // NMIN = NMAX = 0: the first halving passes 2N - 1 > 0.
-      {"normal, nmin = nmax = 0", normal_density, kEps, kEps, 0, 0, 15, 20000},
-      // No test before 705 evaluations: five halvings, 2N - 1 <= 705. Both sides
+      // No evaluations allowed: after the first halving 2 evaluations - 1 > 0.
+      {"normal, no evaluations allowed", normal_density, kEps, kEps, 0, 0, 15, 20000},
+      // No test before 705 evaluations: five halvings, 2 evaluations - 1 <= 705. Both sides
       // end at index 96 (level 0: 1 + 2 * 4), the halvings add 6, 12, 24, 48, 96.
       {"normal, tests off", normal_density, kEps, kEps, 705, 705, 195, 25000},
-      // Five full halvings: 705 evaluations, 2N - 1 > 705.
+      // Five full halvings: 705 evaluations, 2 evaluations - 1 > 705.
       {"one, tests off", [](const double&) { return 1.0; }, kEps, kEps, 2000, 2000, 705, 23000},
       // Limit: after the second halving 2 * 89 - 1 > 100.
       {"one, limit 100", [](const double&) { return 1.0; }, kEps, kEps, 100, 100, 89, 23000},
-      // Not a number never counts as small; the fourth halving reaches N = 353.
+      // Not a number never counts as small; the fourth halving reaches 353 evaluations.
       {"nan", [](const double&) { return -std::nan(""); }, kEps, kEps, 20, 645, 353, 23000},
   };
   for (const Case& c : cases) {
     auto lib = std::make_unique<numlib::Library>();
-    Result r = integrate(*lib, c.f, c.epsa, c.epsr, c.nmin, c.nmax);
-    EXPECT_EQ(r.n, c.n) << c.name;
-    EXPECT_EQ(r.icon, c.icon) << c.name;
+    Result r = integrate(*lib, c.f, c.absolute, c.relative, c.min_evaluations, c.max_evaluations);
+    EXPECT_EQ(r.evaluations, c.evaluations) << c.name;
+    EXPECT_EQ(r.condition, c.condition) << c.name;
   }
 }
 
-TEST(Daqei, Values) {
+TEST(RealLineQuadrature, Values) {
   auto lib = std::make_unique<numlib::Library>();
   Result z = integrate(
       *lib, [](const double&) { return 0.0; }, kEps, kEps, 20, 645);
-  EXPECT_EQ(z.s, 0.0);
-  EXPECT_EQ(z.err, 0.0);
+  EXPECT_EQ(z.integral, 0.0);
+  EXPECT_EQ(z.error, 0.0);
 
   Result one = integrate(
       *lib, [](const double&) { return 1.0; }, kEps, kEps, 20, 645);
-  EXPECT_NEAR(one.s / 1.1122e298, 1.0, 1e-3);
+  EXPECT_NEAR(one.integral / 1.1122e298, 1.0, 1e-3);
 
   Result nd = integrate(*lib, normal_density, kEps, kEps, 20, 645);
-  EXPECT_NEAR(nd.s, 1.0, 1e-15);
-  EXPECT_NEAR(nd.err, 2.4e-12, 0.1e-12);
-  EXPECT_DOUBLE_EQ(lib->p, 0.8);
+  EXPECT_NEAR(nd.integral, 1.0, 1e-15);
+  EXPECT_NEAR(nd.error, 2.4e-12, 0.1e-12);
+  EXPECT_DOUBLE_EQ(lib->accuracy_exponent, 0.8);
 
   Result cy = integrate(
       *lib, [](const double& x) { return 1.0 / (1.0 + x * x); }, kEps, kEps, 20, 645);
-  EXPECT_EQ(cy.s, 3.141592653589788);
+  EXPECT_EQ(cy.integral, 3.141592653589788);
 }
 
-// The error estimate at the rounding level: no tolerance at all gives p = 0.75
-// and ends when the difference of two levels falls below epsm^0.75 |S|.
-TEST(Daqei, RoundingLevel) {
+// The error estimate at the rounding level: no tolerance at all gives the accuracy
+// exponent 0.75 and ends when the difference of two levels falls below
+// roundoff^0.75 |integral|.
+TEST(RealLineQuadrature, RoundingLevel) {
   auto lib = std::make_unique<numlib::Library>();
   Result r = integrate(*lib, normal_density, 0.0, 0.0, 20, 645);
-  EXPECT_EQ(r.icon, 10000);
-  EXPECT_EQ(lib->p, 0.75);
-  const double epsp = std::pow(2.22e-16, 0.75);
-  const double floor = std::pow(epsp * std::fabs(r.s), 1.0 / 0.75);
-  EXPECT_EQ(r.err, floor > 2.22e-16 * std::fabs(r.s) ? floor : 2.22e-16 * std::fabs(r.s));
-  EXPECT_NEAR(r.s, 1.0, 1e-15);
+  EXPECT_EQ(r.condition, 10000);
+  EXPECT_EQ(lib->accuracy_exponent, 0.75);
+  const double rounding_level = std::pow(2.22e-16, 0.75);
+  const double floor = std::pow(rounding_level * std::fabs(r.integral), 1.0 / 0.75);
+  EXPECT_EQ(r.error,
+            floor > 2.22e-16 * std::fabs(r.integral) ? floor : 2.22e-16 * std::fabs(r.integral));
+  EXPECT_NEAR(r.integral, 1.0, 1e-15);
 }
 
 // Stalling: level 0 is all zeros (both sides cut at index 32), and each
 // halving's nodes carry one value chosen so that the level sums run 1, -2, 4:
 // the difference grows twice, so the third halving stops with the previous
-// difference raised to 1/p as the error.
-TEST(Daqei, Stall) {
+// difference raised to the inverse accuracy exponent as the error.
+TEST(RealLineQuadrature, Stall) {
   auto lib = std::make_unique<numlib::Library>();
   integrate(
       *lib, [](const double&) { return 0.0; }, -1.0, 0.0, 0, 0);  // builds the tables
   const numlib::Library& t = *lib;
-  const double h0 = t.tmax * 0.09090909090909091;
-  auto f = [&t, h0](const double& x) {
+  const double level0_step = t.t_end * 0.09090909090909091;
+  auto f = [&t, level0_step](const double& x) {
     for (int j = 1; j <= 32; ++j) {
-      if (std::fabs(x) != t.x[j]) continue;
-      if (j == 16) return 1.0 / (1.5 * h0) / t.w[j];
-      if (j % 16 == 8) return -5.0 / (3.0 * h0) / t.w[j];
-      if (j % 8 == 4) return 10.0 / (3.0 * h0) / t.w[j];
+      if (std::fabs(x) != t.nodes[j]) continue;
+      if (j == 16) return 1.0 / (1.5 * level0_step) / t.weights[j];
+      if (j % 16 == 8) return -5.0 / (3.0 * level0_step) / t.weights[j];
+      if (j % 8 == 4) return 10.0 / (3.0 * level0_step) / t.weights[j];
       return 0.0;
     }
     return 0.0;
   };
   Result r = integrate(*lib, f, kEps, kEps, 0, 645);
-  EXPECT_EQ(r.icon, 10000);
-  EXPECT_EQ(r.n, 19);
-  EXPECT_NEAR(r.s, 4.0, 1e-12);
-  EXPECT_EQ(lib->p, 0.8);
-  EXPECT_NEAR(r.err, std::pow(3.0, 1.25), 1e-12);
+  EXPECT_EQ(r.condition, 10000);
+  EXPECT_EQ(r.evaluations, 19);
+  EXPECT_NEAR(r.integral, 4.0, 1e-12);
+  EXPECT_EQ(lib->accuracy_exponent, 0.8);
+  EXPECT_NEAR(r.error, std::pow(3.0, 1.25), 1e-12);
 }
 
 }  // namespace

@@ -1,14 +1,13 @@
-// The dialogue of the comparison program: the echo printers, the level lines,
-// and the refusals of data it cannot hold or compare (with the output made
-// before the refusal kept and nothing after it).
-#include "multicomp/dialogue.h"
-
+// The input stage of the comparison program: the echo printer, the level
+// lines, and the refusals of data it cannot hold or compare (with the output
+// made before the refusal kept and nothing after it).
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "console/cp932.h"
 #include "multicomp/multicomp.h"
+#include "multicomp/state.h"
 #include "support/capture.h"
 
 namespace {
@@ -16,38 +15,32 @@ namespace {
 // Standard output of body run as a whole program with no input.
 std::string printed(void (*body)(con::Console&)) { return testsupport::capture("", body).out; }
 
-TEST(Dialogue, EchoPrinters) {
+TEST(EchoTenPerLine, Layout) {
   EXPECT_EQ(printed([](con::Console& c) {
               const float a[] = {1.5f, 12.25f, -3.0f};
-              multicomp::dout_(c, a, 3);
+              multicomp::echo_ten_per_line(c, a, 3);
             }),
             "   1.50  12.25  -3.00\r\n");
   EXPECT_EQ(printed([](con::Console& c) {
               float a[12];
               for (int i = 0; i < 12; ++i) a[i] = static_cast<float>(i);
-              multicomp::dout_(c, a, 12);
+              multicomp::echo_ten_per_line(c, a, 12);
             }),
             "   0.00   1.00   2.00   3.00   4.00   5.00   6.00   7.00   8.00   9.00\r\n"
             "  10.00  11.00\r\n");
   EXPECT_EQ(printed([](con::Console& c) {
               const float a[] = {1234.5f, -99.995f, 999.995f, -0.004f};
-              multicomp::dout_(c, a, 4);
+              multicomp::echo_ten_per_line(c, a, 4);
             }),
             " ****** ****** 999.99   0.00\r\n");
-  EXPECT_EQ(printed([](con::Console& c) { multicomp::dout_(c, nullptr, 0); }), "");
-  EXPECT_EQ(printed([](con::Console& c) {
-              const int32_t ia[] = {1, -22, 333, 4444};
-              multicomp::dout2_(c, ia, 4);
-            }),
-            " &   1 & -22 & 333 & ***\r\n");
-  EXPECT_EQ(printed([](con::Console& c) { multicomp::dout2_(c, nullptr, -3); }), "\r\n");
+  EXPECT_EQ(printed([](con::Console& c) { multicomp::echo_ten_per_line(c, nullptr, 0); }), "");
 }
 
 using Outcome = testsupport::Captured;
 
 Outcome run(const std::string& input) { return testsupport::capture_run(multicomp::run, input); }
 
-TEST(Dialogue, LevelLines) {
+TEST(ReadInput, LevelLines) {
   Outcome o = run("1\n1\n5\n0.1\n");
   EXPECT_EQ(o.status, 0);
   EXPECT_NE(o.out.find(con::sjis("   信頼係数  0.9000 の同時信頼区間を求める.\r\n \r\n")),
@@ -58,7 +51,7 @@ TEST(Dialogue, LevelLines) {
 // Out-of-model sizes: more than 10 groups and more than 50 observations are
 // refused at their read; an empty or negative group among two or more after
 // the dialogue's last line, before the percent-point heading.
-TEST(Dialogue, Refusals) {
+TEST(ReadInput, Refusals) {
   struct Case {
     const char* input;
     const char* last_line;  // the output ends with this line
@@ -88,7 +81,7 @@ TEST(Dialogue, Refusals) {
 
 // A single group of size 0 is kept (there is no pair to compare): the heading
 // alone. No group at all is refused right after the count read.
-TEST(Dialogue, FewGroupsKept) {
+TEST(ReadInput, FewGroupsKept) {
   Outcome one = run("1\n0\n0.05\n");
   EXPECT_EQ(one.status, 0);
   EXPECT_NE(one.out.find(con::sjis("パーセント点；  0.000\r\n")), std::string::npos);

@@ -1,55 +1,16 @@
-// Elements of the comparison report: mid-ranks of the first group within the
-// pair, the sorted differences, and the per-pair lines of whole runs (the rank
-// sum with halves rounded up, the interval indices, a level of 1 or more).
-#include "multicomp/rankt.h"
-
+// The comparison report of whole runs: the per-pair lines (the rank sum with
+// halves rounded up, the interval indices, a level of 1 or more) and the
+// numbering of the pairs.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "console/cp932.h"
 #include "multicomp/multicomp.h"
-#include "multicomp/state.h"
 #include "support/capture.h"
 
 namespace {
-
-TEST(Rankt, MidRanksOfFirstGroup) {
-  struct Case {
-    std::vector<float> z;
-    int n1;
-    std::vector<float> ranks;
-  };
-  const Case cases[] = {
-      {{1, 2, 3, 4, 5, 6}, 3, {1, 2, 3}},
-      {{1, 2, 2, 3}, 2, {1, 2.5f}},
-      {{5, 5, 5, 5}, 2, {2.5f, 2.5f}},
-      {{4, 5, 6, 1, 2, 3}, 3, {4, 5, 6}},
-  };
-  for (const Case& c : cases) {
-    std::vector<float> r(c.n1, -1.0f);
-    multicomp::rank_(c.z.data(), r.data(), static_cast<int32_t>(c.z.size()), c.n1);
-    EXPECT_EQ(r, c.ranks);
-  }
-}
-
-TEST(Rankt, SortedDifferences) {
-  auto st = std::make_unique<multicomp::State>();
-  const float pool[] = {1, 2, 3, 4, 5, 6};
-  for (int i = 0; i < 6; ++i) st->zpool[i] = pool[i];
-  float d[9];
-  multicomp::order_(*st, 3, 3, d, 9);
-  const std::vector<float> expected = {-5, -4, -4, -3, -3, -3, -2, -2, -1};
-  EXPECT_EQ(std::vector<float>(d, d + 9), expected);
-
-  // Formed in double and rounded once: 16777217 - 1 is not 16777216 - 1.
-  st->zpool[0] = 16777216.0f;
-  st->zpool[1] = 0.5f;
-  multicomp::order_(*st, 1, 1, d, 1);
-  EXPECT_EQ(d[0], 16777216.0f);  // 16777215.5 rounds to even
-}
 
 std::string run(const std::string& input, int* status) {
   const testsupport::Captured r = testsupport::capture_run(multicomp::run, input);
@@ -70,7 +31,7 @@ std::vector<std::string> report_lines(const std::string& out) {
   return lines;
 }
 
-TEST(Rankt, TiedPair) {
+TEST(WriteReport, TiedPair) {
   int status = -1;
   auto lines = report_lines(run("2\n2 2\n1 2\n2 3\n0.05\n", &status));
   EXPECT_EQ(status, 0);
@@ -88,7 +49,7 @@ TEST(Rankt, TiedPair) {
 // 83.9999967 rounds to 84 in single, so KK = 84, L = 85, U = 466. KK taken
 // from the double (83) would give [-12.9000, 10.4000). Sorted differences
 // from a separate model.
-TEST(Rankt, IntervalIndexRoundedToSingle) {
+TEST(WriteReport, IntervalIndexRoundedToSingle) {
   const std::string in =
       "2\n50 11\n"
       "0 7.3 14.6 21.9 4.2 11.5 18.8 1.1 8.4 15.7 23 5.3 12.6 19.9 2.2 9.5 16.8 24.1 6.4 13.7 "
@@ -107,7 +68,7 @@ TEST(Rankt, IntervalIndexRoundedToSingle) {
 
 // A level of 1: the percent point is 0, so KK = M/2 and L > U (printed as
 // they fall, both within the differences).
-TEST(Rankt, LevelOne) {
+TEST(WriteReport, LevelOne) {
   int status = -1;
   auto lines = report_lines(run("2\n2 2\n1 2\n4 8\n1\n", &status));
   EXPECT_EQ(status, 0);
@@ -119,7 +80,7 @@ TEST(Rankt, LevelOne) {
 }
 
 // Ten groups: the pair (9, 10) is the 45th comparison.
-TEST(Rankt, TenGroups) {
+TEST(WriteReport, TenGroups) {
   std::string in = "10\n1 1 1 1 1 1 1 1 1 1\n";
   for (int i = 1; i <= 10; ++i) in += std::to_string(i) + "\n";
   in += "0.05\n";

@@ -1,0 +1,83 @@
+// The comparison report: the percent-point line, then for every pair of
+// groups in turn its comparison computed and its block written.
+#include <cstdint>
+#include <string>
+
+#include "console/cp932.h"
+#include "console/format.h"
+#include "multicomp/state.h"
+
+namespace multicomp {
+
+void write_pair_comparison(con::Console& c, int32_t count, int32_t first, int32_t second,
+                           float alpha, const PairComparison& result) {
+  const float confidence = static_cast<float>(1.0 - static_cast<double>(alpha));
+  c.write({});
+  c.write({con::sjis("( "), count, con::sjis(")"), con::sjis(" 第 "), first, con::sjis("群と第 "),
+           second, con::sjis("群との比較")});
+  c.put_line(con::Record()
+                 .x(5)
+                 .text("i.")
+                 .text(con::sjis(" 水準 "))
+                 .f(static_cast<double>(alpha), 12, 4)
+                 .text(con::sjis(" の同時検定で")));
+  c.put_line(con::Record().x(7).text("TR(").i(first, 2).text(",").i(second, 2).text(" )=").f(
+      static_cast<double>(static_cast<float>(result.statistic)), 12, 3));
+  c.put_line(con::Record()
+                 .x(7)
+                 .text(con::sjis("(有意点)="))
+                 .f(static_cast<double>(result.critical_value), 15, 3));
+  if (result.rejected) {
+    c.put_line(con::Record().x(7).text("|TR(").i(first, 2).text(",").i(second, 2).text(
+        con::sjis(")|>(有意点) により, ")));
+    c.put_line(con::Record()
+                   .x(7)
+                   .text(con::sjis("帰無仮説 H("))
+                   .i(first, 2)
+                   .text(",")
+                   .i(second, 2)
+                   .text(con::sjis(") は棄却された.")));
+  } else {
+    c.write({con::sjis("　帰無仮説は棄却されない.")});
+  }
+  c.put_line(con::Record()
+                 .x(5)
+                 .text("ii.")
+                 .text(con::sjis(" 信頼係数 "))
+                 .f(static_cast<double>(confidence), 12, 4)
+                 .text(con::sjis(" の")));
+  c.put_line(con::Record()
+                 .x(7)
+                 .text(con::sjis("同時信頼区間は"))
+                 .x(2)
+                 .text("[")
+                 .f(static_cast<double>(result.lower_limit), 12, 4)
+                 .text(" , ")
+                 .f(static_cast<double>(result.upper_limit), 12, 4)
+                 .text(")"));
+}
+
+void write_report(con::Console& c, const State& st) {
+  const float alpha = st.data.alpha;
+  const float percent = static_cast<float>(static_cast<double>(alpha) * 100.0);
+  c.put_line(con::Record()
+                 .x(3)
+                 .text(con::sjis(" 漸近分布の上側"))
+                 .x(1)
+                 .f(static_cast<double>(percent), 5, 1)
+                 .x(1)
+                 .text(con::sjis("パーセント点；"))
+                 .f(st.percent_point, 7, 3));
+
+  const int32_t k = st.data.ngroup;
+  int32_t count = 0;
+  for (int32_t i = 1; i < k; ++i) {
+    for (int32_t j = i + 1; j <= k; ++j) {
+      count = count + 1;
+      const PairComparison result = compare_pair(st.data, i, j, st.percent_point);
+      write_pair_comparison(c, count, i, j, alpha, result);
+    }
+  }
+}
+
+}  // namespace multicomp
