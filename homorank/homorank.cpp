@@ -1,18 +1,24 @@
-// homorank's run: the dialogue, the test, the estimates and the report, once,
-// in this order, on a State made fresh for the run.
+// homorank's run, stage by stage on a State made fresh for the run: the input,
+// the test, the estimates, the decision (its draw follows the rearrangements
+// of the test on the one generator) and the report.
 #include "homorank/homorank.h"
 
 #include <memory>
+
+#include "common/decision.h"
+#include "homorank/state.h"
 
 namespace homorank {
 
 int run(const con::Io& io) {
   return con::run_program(io, [](con::Console& c) {
-    auto st = std::make_unique<State>();
-    input_(c, *st);
-    rtest_(c, *st);
-    rest_(*st);
-    kekka_(c, *st);
+    auto state = std::make_unique<State>();
+    read_input(c, *state);
+    test_homogeneity(*state);
+    state->estimates = estimate_group_locations(state->groups);
+    state->decision = common::randomized_decision(state->test.p.at_least, state->test.p.above,
+                                                  state->groups.alpha, state->generator);
+    write_report(c, *state);
   });
 }
 

@@ -1,0 +1,28 @@
+// Hodges-Lehmann rank estimates. Each group's effect is the size-weighted
+// average of its shifts against every group, each shift the median of the
+// pairwise differences (no smoothing here); the centre is the median of the
+// Walsh averages of the residuals about the effects. A group's location is
+// the centre plus its effect when the distribution may be taken as symmetric,
+// and the grand mean plus its effect when it may not; each sum is formed in
+// double and rounded to single.
+#include "common/dialogue.h"
+#include "common/rank_estimates.h"
+#include "homorank/state.h"
+
+namespace homorank {
+
+LocationEstimates estimate_group_locations(const common::GroupData& groups) {
+  LocationEstimates estimates;
+  common::rank_effects(groups, estimates.effects);
+  estimates.centre = common::rank_centre(groups, estimates.effects);
+  estimates.grand_mean = common::grand_mean(groups);
+  for (int i = 0; i < groups.groups(); ++i) {
+    const double effect = static_cast<double>(estimates.effects[i]);
+    estimates.locations[i] = static_cast<float>(static_cast<double>(estimates.centre) + effect);
+    estimates.mean_locations[i] =
+        static_cast<float>(static_cast<double>(estimates.grand_mean) + effect);
+  }
+  return estimates;
+}
+
+}  // namespace homorank

@@ -1,0 +1,44 @@
+// Helpers of the homorank tests: a whole run on typed input, the input text of
+// a data set, and a search for a UTF-8 text in code page 932 output.
+#ifndef TESTS_HOMORANK_TEST_HELPERS_H
+#define TESTS_HOMORANK_TEST_HELPERS_H
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "console/cp932.h"
+#include "homorank/homorank.h"
+#include "support/capture.h"
+
+namespace homorank_test {
+
+// Input text for run(): K, the sizes, one line per group, the level.
+inline std::string input_for(const std::vector<std::vector<float>>& groups, const char* alpha) {
+  std::ostringstream s;
+  s << groups.size() << "\n";
+  for (const auto& g : groups) s << g.size() << " ";
+  s << "\n";
+  for (const auto& g : groups) {
+    for (float v : g) s << v << " ";
+    s << "\n";
+  }
+  s << alpha << "\n";
+  return s.str();
+}
+
+// Standard output of a whole run on `input`; the exit status into *status.
+inline std::string run_text(const std::string& input, int* status = nullptr) {
+  const testsupport::Captured r = testsupport::capture_run(homorank::run, input);
+  if (status != nullptr) *status = r.status;
+  return r.out;
+}
+
+// True when the output holds the code page 932 form of a UTF-8 text.
+inline bool contains(const std::string& hay, const char* utf8) {
+  return hay.find(con::sjis(utf8)) != std::string::npos;
+}
+
+}  // namespace homorank_test
+
+#endif  // TESTS_HOMORANK_TEST_HELPERS_H
