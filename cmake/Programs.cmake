@@ -1,5 +1,7 @@
 # The seven programs. Each directory holds the program's routines (built into
-# <name>_lib) and main.cpp (a thin wrapper around <name>::run).
+# <name>_lib) and main.cpp (a thin wrapper around <name>::run). Includes are
+# rooted at the top of the tree ("anovaf/state.h"), which common/ exports, so
+# no program folder is an include path of its own.
 set(GR_PROGRAMS trendrank homorank multicomp anovaf distsearch cdfplot boxplot)
 
 # gr_program(<name> [LIBS <libs>...]): builds <name>_lib from every .cpp of the
@@ -9,7 +11,6 @@ function(gr_program name)
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   list(REMOVE_ITEM srcs ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
   add_library(${name}_lib STATIC ${srcs})
-  target_include_directories(${name}_lib PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name}_lib PUBLIC common console ${P_LIBS})
   if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
     add_executable(${name} main.cpp)

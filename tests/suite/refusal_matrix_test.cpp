@@ -304,9 +304,9 @@ Lines one_and_two(const Talk& t, const char* a, const char* b, const char* c) {
 }
 
 // The comparison heading at 0.05 with the given percent point.
-std::string comparison_heading(const char* cpoint) {
+std::string comparison_heading(const char* percent_point) {
   return "   " + std::string(" 漸近分布の上側") + " " + rj(5, "5.0") + " " + "パーセント点；" +
-         rj(7, cpoint);
+         rj(7, percent_point);
 }
 
 // anovaf report lines up to the verdict for the given printed values.
