@@ -45,10 +45,14 @@ float UniformGenerator::next() {
   return next_uniform(x_);
 }
 
-// One exchange of the partial shuffle: the step of partial_shuffle at q with draw u.
-// q * u is exact in double (q below 2^24, u a single), as it is there.
-inline void exchange(float* r, int32_t q, float u) {
-  int32_t j = static_cast<int32_t>(static_cast<double>(q) * static_cast<double>(u)) + 1;
+// One exchange of the partial shuffle at q for the draw of state x, the step
+// partial_shuffle takes with u = x / 2^31 rounded to single. That u is the
+// single nearest x (an integer of at most 31 bits, exactly as the conversion
+// rounds it) scaled by 2^-31, so trunc(q * u) = (q * single(x)) >> 31 in
+// integers, with no rounding left to place.
+inline void exchange(float* r, int32_t q, uint32_t x) {
+  const int64_t rounded = static_cast<int64_t>(static_cast<float>(static_cast<int32_t>(x)));
+  int32_t j = static_cast<int32_t>((static_cast<int64_t>(q) * rounded) >> 31) + 1;
   if (j == q + 1) j = 1;
   const float held = r[j - 1];
   r[j - 1] = r[q - 1];
@@ -73,15 +77,15 @@ bool UniformGenerator::shuffle(float* r, int32_t n, int32_t m) {
     const uint32_t x2 = (x * kMultiplier2) & kLow31;
     const uint32_t x3 = (x * kMultiplier3) & kLow31;
     const uint32_t x4 = (x * kMultiplier4) & kLow31;
-    exchange(r, q, unit(x1));
-    exchange(r, q - 1, unit(x2));
-    exchange(r, q - 2, unit(x3));
-    exchange(r, q - 3, unit(x4));
+    exchange(r, q, x1);
+    exchange(r, q - 1, x2);
+    exchange(r, q - 2, x3);
+    exchange(r, q - 3, x4);
     x = x4;
   }
   for (; q > last; --q) {
     x = (x * kMultiplier) & kLow31;
-    exchange(r, q, unit(x));
+    exchange(r, q, x);
   }
   x_ = x;
   return true;

@@ -28,7 +28,7 @@ struct Case {
   const char* expected;
 };
 
-TEST(Chi2p, TabulatedValues) {
+TEST(ChiSquareUpperTail, TabulatedValues) {
   const Case cases[] = {
       {1, 1.0f, "%.8f", "0.31731051"},     // no series
       {2, 1.0f, "%.8f", "0.60653067"},     // exp(-x/2) itself
@@ -43,7 +43,7 @@ TEST(Chi2p, TabulatedValues) {
   }
 }
 
-TEST(Chi2p, ZeroStatistic) {
+TEST(ChiSquareUpperTail, ZeroStatistic) {
   // The whole mass lies above 0, for odd nu >= 3 too, where the series' common
   // factor e/sqrt(2*pi*x) is infinite and every power of x is zero.
   for (int32_t nu : {1, 2, 3, 4, 5, 6, 7, 9, 10, 49, 50}) {
@@ -55,14 +55,14 @@ TEST(Chi2p, ZeroStatistic) {
   EXPECT_TRUE(p > 0.99f && p <= 1.0f) << p;
 }
 
-TEST(Chi2p, NonPositiveDegreesTakeTheEvenSeriesWithoutTerms) {
+TEST(ChiSquareUpperTail, NonPositiveDegreesTakeTheEvenSeriesWithoutTerms) {
   const float e = static_cast<float>(std::exp(-2.5 / 2.0));
   for (int32_t nu : {0, -1, -2, -9, -2147483647 - 1}) EXPECT_EQ(chi2(nu, 2.5f), e) << nu;
   // -1 is not odd here: nu - 2*(nu/2) is -1.
   EXPECT_EQ(chi2(-1, 0.0f), 1.0f);
 }
 
-TEST(Chi2p, OutsideTheModel) {
+TEST(ChiSquareUpperTail, OutsideTheModel) {
   EXPECT_TRUE(std::isnan(chi2(3, -1.0f)));  // sqrt of a negative x
   EXPECT_GT(chi2(2, -1.0f), 1.0f);          // the even series as it stands
   for (int32_t nu : {-1, 1, 2, 3, 4, 10}) {
@@ -77,7 +77,7 @@ TEST(Chi2p, OutsideTheModel) {
   EXPECT_TRUE(std::isnan(chi2(2147483647, 10.0f)));
 }
 
-TEST(Chi2p, Products) {
+TEST(ChiSquareUpperTail, Products) {
   EXPECT_EQ(common::product_of_first_odd(0), 1.0);
   EXPECT_EQ(common::product_of_first_even(0), 1.0);
   EXPECT_EQ(common::product_of_first_odd(-4), 1.0);
@@ -89,7 +89,7 @@ TEST(Chi2p, Products) {
   EXPECT_EQ(common::product_of_first_even(5), 3840.0);
 }
 
-TEST(Chi2p, PowerBySingleSquaring) {
+TEST(ChiSquareUpperTail, PowerBySingleSquaring) {
   const float x = 1.1f;
   const double xd = static_cast<double>(x);
   const double sq = static_cast<double>(static_cast<float>(xd * xd));
@@ -126,7 +126,7 @@ double odd_tail(int nu, double x) {
   return sum;
 }
 
-TEST(Chi2p, AgreesWithClosedForms) {
+TEST(ChiSquareUpperTail, AgreesWithClosedForms) {
   for (int nu = 1; nu <= 50; ++nu) {
     for (float x : {0.5f, 1.0f, 3.0f, 7.5f, 15.0f, 30.0f, 60.0f}) {
       const double want = (nu % 2 == 0) ? even_tail(nu, x) : odd_tail(nu, x);

@@ -17,7 +17,7 @@ struct RankCase {
   std::vector<float> r;
 };
 
-TEST(MidRank, TiesGetAverageRanks) {
+TEST(MidRanks, TiesGetAverageRanks) {
   const std::vector<RankCase> cases = {
       {"one tie", {3, 1, 3, 2}, {3.5f, 1, 3.5f, 2}},
       {"all equal", {5, 5, 5}, {2, 2, 2}},
@@ -39,7 +39,7 @@ TEST(MidRank, TiesGetAverageRanks) {
   }
 }
 
-TEST(MidRank, NaNCountsNothing) {
+TEST(MidRanks, NaNCountsNothing) {
   const float p[3] = {NAN, 1.0f, 2.0f};
   float r[3];
   common::mid_ranks(p, r, 3);
@@ -48,7 +48,7 @@ TEST(MidRank, NaNCountsNothing) {
   EXPECT_EQ(r[2], 2.0f);
 }
 
-TEST(MidRank, EmptyOrNegativeCountWritesNothing) {
+TEST(MidRanks, EmptyOrNegativeCountWritesNothing) {
   float r[2] = {9.0f, 9.0f};
   const float p[2] = {1.0f, 2.0f};
   common::mid_ranks(p, r, 0);
@@ -57,7 +57,7 @@ TEST(MidRank, EmptyOrNegativeCountWritesNothing) {
   EXPECT_EQ(r[1], 9.0f);
 }
 
-TEST(MidRank, FirstValuesAgainstWholePool) {
+TEST(MidRanks, FirstValuesAgainstWholePool) {
   // Group {1, 2} pooled with {2, 3}: the ranks of the first group are 1 and 2.5.
   const float p[4] = {1, 2, 2, 3};
   float r[4] = {0, 0, -7, -7};
@@ -71,7 +71,7 @@ TEST(MidRank, FirstValuesAgainstWholePool) {
 
 // Four running sums of mid-ranks give the one-by-one sum exactly, for every
 // remainder of the count, with the largest ranks of the largest data sets.
-TEST(MidRank, RankSumEqualsSumInOrder) {
+TEST(MidRanks, RankSumEqualsSumInOrder) {
   std::mt19937 rng(1000u);
   for (int trial = 0; trial < 2000; ++trial) {
     const int32_t n = static_cast<int32_t>(rng() % (trial % 10 == 0 ? 1001 : 23));

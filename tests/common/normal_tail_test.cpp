@@ -29,7 +29,7 @@ struct Case {
   const char* expected;
 };
 
-TEST(Normp, TabulatedValues) {
+TEST(NormalUpperTail, TabulatedValues) {
   const float above3 = std::nextafter(3.0f, 4.0f);
   const Case cases[] = {
       {0.0f, "%.9f", "0.500000000"},
@@ -49,12 +49,12 @@ TEST(Normp, TabulatedValues) {
   }
 }
 
-TEST(Normp, ExactHalfAtZero) {
+TEST(NormalUpperTail, ExactHalfAtZero) {
   EXPECT_EQ(common::normal_upper_tail(0.0f), 0.5f);
   EXPECT_EQ(common::normal_upper_tail(-0.0f), 0.5f);
 }
 
-TEST(Normp, SubnormalsKeptThenZero) {
+TEST(NormalUpperTail, SubnormalsKeptThenZero) {
   const float q14 = common::normal_upper_tail(14.0f);
   EXPECT_GT(q14, 0.0f);
   EXPECT_LT(q14, std::numeric_limits<float>::min());
@@ -64,7 +64,7 @@ TEST(Normp, SubnormalsKeptThenZero) {
   EXPECT_EQ(common::normal_upper_tail(-3.0e38f), 1.0f);
 }
 
-TEST(Normp, NonFiniteGiveInvalidNaN) {
+TEST(NormalUpperTail, NonFiniteGiveInvalidNaN) {
   const float inf = std::numeric_limits<float>::infinity();
   const float inputs[] = {inf, -inf, from_bits(0xFFC00000u), from_bits(0x7FC00000u)};
   for (float x : inputs) {
@@ -74,7 +74,7 @@ TEST(Normp, NonFiniteGiveInvalidNaN) {
   }
 }
 
-TEST(Normp, SymmetryWhereNeitherTailIsTiny) {
+TEST(NormalUpperTail, SymmetryWhereNeitherTailIsTiny) {
   const float xs[] = {0.25f, 0.5f, 1.0f, 1.5f, 2.0f, 2.5f, 2.999f, 3.0f, 3.001f, 3.5f, 4.0f};
   for (float x : xs) {
     const double sum =
@@ -83,7 +83,7 @@ TEST(Normp, SymmetryWhereNeitherTailIsTiny) {
   }
 }
 
-TEST(Normp, AgreesWithErfcAcrossBothForms) {
+TEST(NormalUpperTail, AgreesWithErfcAcrossBothForms) {
   for (int i = -60; i <= 60; ++i) {
     const float x = static_cast<float>(i) / 10.0f;
     const double q = 0.5 * std::erfc(static_cast<double>(x) / std::sqrt(2.0));

@@ -25,7 +25,7 @@ struct SortCase {
   std::vector<float> out;
 };
 
-TEST(Order, SortsListedCases) {
+TEST(SortAscending, SortsListedCases) {
   const SortCase cases[] = {
       {"three-one-two", {3, 1, 2}, {1, 2, 3}},
       {"all-equal", {1, 1, 1}, {1, 1, 1}},
@@ -45,7 +45,7 @@ TEST(Order, SortsListedCases) {
 // 2, 2, 1: the first pass exchanges the first 2 with the 1, so that 2 ends
 // last. To see which of two equal values went where, use values equal under
 // comparison but different in storage: +0 and -0.
-TEST(Order, NotStableEqualValuesMoveByExchange) {
+TEST(SortAscending, NotStableEqualValuesMoveByExchange) {
   float z[3] = {0.0f, -0.0f, -1.0f};  // 0 == -0: (2, 2, 1) in disguise
   common::sort_ascending(z, 3);
   EXPECT_EQ(bits(z[0]), bits(-1.0f));
@@ -53,7 +53,7 @@ TEST(Order, NotStableEqualValuesMoveByExchange) {
   EXPECT_EQ(bits(z[2]), bits(0.0f));   // the first "2" went to the end
 }
 
-TEST(Order, EqualMinimumFirstFoundIsTaken) {
+TEST(SortAscending, EqualMinimumFirstFoundIsTaken) {
   // Minimum -0 found first, +0 later is not smaller: the -0 is moved to front.
   float z[3] = {1.0f, -0.0f, 0.0f};
   common::sort_ascending(z, 3);
@@ -62,7 +62,7 @@ TEST(Order, EqualMinimumFirstFoundIsTaken) {
   EXPECT_EQ(bits(z[2]), bits(1.0f));
 }
 
-TEST(Order, NaNKeepsItsPosition) {
+TEST(SortAscending, NaNKeepsItsPosition) {
   struct NaNCase {
     const char* name;
     std::vector<float> in;
@@ -89,7 +89,7 @@ TEST(Order, NaNKeepsItsPosition) {
   }
 }
 
-TEST(Order, NonPositiveCountTouchesNothing) {
+TEST(SortAscending, NonPositiveCountTouchesNothing) {
   float z[2] = {2.0f, 1.0f};
   common::sort_ascending(z, 0);
   common::sort_ascending(z, -5);
@@ -99,7 +99,7 @@ TEST(Order, NonPositiveCountTouchesNothing) {
   EXPECT_EQ(z[1], 1.0f);
 }
 
-TEST(Order, InfinitiesSortNormally) {
+TEST(SortAscending, InfinitiesSortNormally) {
   const float inf = std::numeric_limits<float>::infinity();
   float z[4] = {inf, -inf, 0.0f, -1.0f};
   common::sort_ascending(z, 4);
@@ -132,7 +132,7 @@ void reference_order(std::vector<float>& z) {
 // small pool (many ties) holding zeros of either sign, NaNs of several
 // patterns, infinities, subnormals and the extremes; some trials keep only
 // one sign of zero and no NaN, others mix them.
-TEST(Order, MatchesStepByStepSortBitForBit) {
+TEST(SortAscending, MatchesStepByStepSortBitForBit) {
   const float inf = std::numeric_limits<float>::infinity();
   const std::vector<float> pool = {0.0f,
                                    -0.0f,
@@ -177,7 +177,7 @@ TEST(Order, MatchesStepByStepSortBitForBit) {
   }
 }
 
-TEST(Order, LargeVectorIsFast) {
+TEST(SortAscending, LargeVectorIsFast) {
   // 300000 values: the selection sort would make 4.5e10 comparisons.
   std::vector<float> z(300000);
   uint32_t x = 1u;

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(Urand, FirstValuesOfBothGenerators) {
+TEST(UniformGenerator, FirstValuesOfBothGenerators) {
   common::UniformGenerator g1;
   const uint32_t x1[3] = {1048283073u, 1119469469u, 1656357001u};
   const float u1[3] = {0.488144845f, 0.521293581f, 0.771301329f};
@@ -25,7 +25,7 @@ TEST(Urand, FirstValuesOfBothGenerators) {
   }
 }
 
-TEST(Urand, FreshGeneratorRepeatsTheStream) {
+TEST(UniformGenerator, FreshGeneratorRepeatsTheStream) {
   common::UniformGenerator a;
   for (int i = 0; i < 1000; ++i) a.next();
   common::UniformGenerator b;
@@ -41,7 +41,7 @@ uint32_t predecessor(uint32_t x) {
   return (x * inv) & 0x7FFFFFFFu;
 }
 
-TEST(Urand, OneAtTheTopOfTheRange) {
+TEST(UniformGenerator, OneAtTheTopOfTheRange) {
   struct Case {
     uint32_t next_x;
     float u;
@@ -57,7 +57,7 @@ TEST(Urand, OneAtTheTopOfTheRange) {
   }
 }
 
-TEST(Urand, SecondGeneratorReplacesOneByTheNextValue) {
+TEST(UniformGenerator, SecondGeneratorReplacesOneByTheNextValue) {
   const uint32_t top = 2147483585u;  // odd, >= 2^31 - 64: hands out 1.0
   common::NonzeroUniformGenerator g = common::NonzeroUniformGenerator::at_state(predecessor(top));
   uint32_t x = top;
@@ -67,7 +67,7 @@ TEST(Urand, SecondGeneratorReplacesOneByTheNextValue) {
   EXPECT_LT(expected, 1.0f);
 }
 
-TEST(Permut, IndexRule) {
+TEST(PartialShuffle, IndexRule) {
   struct Case {
     const char* name;
     int32_t n;
@@ -92,7 +92,7 @@ TEST(Permut, IndexRule) {
   }
 }
 
-TEST(Permut, RefusesMoreStepsThanPositions) {
+TEST(PartialShuffle, RefusesMoreStepsThanPositions) {
   std::vector<float> r = {1, 2};
   const float u[3] = {0.5f, 0.5f, 0.5f};
   EXPECT_FALSE(common::partial_shuffle(r.data(), 2, u, 3));
@@ -103,7 +103,7 @@ TEST(Permut, RefusesMoreStepsThanPositions) {
 // draws followed by partial_shuffle: the same arrangement and the same final state, for
 // every remainder of the count, from a fresh generator and from states near the
 // top of the range (where a draw of exactly 1.0 sends j back to 1).
-TEST(Urand, ShuffleMatchesSingleDrawsThenPermutation) {
+TEST(UniformGenerator, ShuffleMatchesSingleDrawsThenPermutation) {
   const uint32_t starts[] = {0u, 1u, 1077u, 2147483647u, 2147483583u, 123456789u};
   for (uint32_t start : starts) {
     for (int32_t m = 0; m <= 13; ++m) {
