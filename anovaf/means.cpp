@@ -15,9 +15,9 @@ void compute_group_and_grand_means(State& state) {
   float grand_total = 0.0f;
   for (int j = 0; j < data.groups(); ++j) {
     float group_total = 0.0f;
-    const int32_t n = data.nsize[j];
+    const int32_t n = data.sizes[j];
     if (n > 0) {
-      const float* x = data.xobs[j];
+      const float* x = data.observations[j];
       const int32_t even = n - n % 2;
       double group_sum = static_cast<double>(group_total);
       double grand_sum = static_cast<double>(grand_total);
@@ -38,7 +38,7 @@ void compute_group_and_grand_means(State& state) {
         static_cast<float>(static_cast<double>(group_total) / static_cast<double>(n));
   }
   state.grand_mean =
-      static_cast<float>(static_cast<double>(grand_total) / static_cast<double>(data.ntotal));
+      static_cast<float>(static_cast<double>(grand_total) / static_cast<double>(data.total_size));
 }
 
 }  // namespace anovaf

@@ -12,11 +12,11 @@
 namespace anovaf {
 
 int64_t between_groups_degrees_of_freedom(const common::GroupData& data) {
-  return static_cast<int64_t>(data.ngroup) - 1;
+  return static_cast<int64_t>(data.group_count) - 1;
 }
 
 int64_t within_groups_degrees_of_freedom(const common::GroupData& data) {
-  return static_cast<int64_t>(data.ntotal) - static_cast<int64_t>(data.ngroup);
+  return static_cast<int64_t>(data.total_size) - static_cast<int64_t>(data.group_count);
 }
 
 void compute_sums_of_squares(State& state) {
@@ -25,9 +25,9 @@ void compute_sums_of_squares(State& state) {
   float total = 0.0f;
   const double grand_mean = static_cast<double>(state.grand_mean);
   for (int j = 0; j < data.groups(); ++j) {
-    const int32_t n = data.nsize[j];
+    const int32_t n = data.sizes[j];
     if (n <= 0) continue;
-    const float* x = data.xobs[j];
+    const float* x = data.observations[j];
     const double group_mean = static_cast<double>(state.group_means[j]);
     const int32_t even = n - n % 2;
     double within_sum = static_cast<double>(within);

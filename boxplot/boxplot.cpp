@@ -15,8 +15,8 @@ int run(const con::Io& io) {
     read_input(c, *state);
     const int groups = state->data.groups();
     for (int i = 0; i < groups; ++i) {
-      const int32_t n = state->data.nsize[i];
-      for (int j = 0; j < n; ++j) state->sorted_group[j] = state->data.xobs[i][j];
+      const int32_t n = state->data.sizes[i];
+      for (int j = 0; j < n; ++j) state->sorted_group[j] = state->data.observations[i][j];
       const BoxStatistics stats = box_statistics(state->sorted_group, n);
       write_segment_table(c, box_figure(i + 1), stats);
     }

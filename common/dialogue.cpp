@@ -24,8 +24,8 @@ void check_groups(con::Console& c, int32_t k) {
 // Refuses a group size above the program's limit.
 void check_sizes(con::Console& c, const GroupData& d, int max_size) {
   for (int i = 0; i < d.groups(); ++i) {
-    if (d.nsize[i] > max_size) {
-      c.refuse("the size " + std::to_string(d.nsize[i]) + " of group " + std::to_string(i + 1) +
+    if (d.sizes[i] > max_size) {
+      c.refuse("the size " + std::to_string(d.sizes[i]) + " of group " + std::to_string(i + 1) +
                " is above the limit of " + std::to_string(max_size) + " observations");
     }
   }
@@ -33,12 +33,12 @@ void check_sizes(con::Console& c, const GroupData& d, int max_size) {
 
 // Adds a size, as typed, to the total; a total outside 32 bits is refused.
 void add_to_total(con::Console& c, GroupData& d, int i) {
-  int64_t t = static_cast<int64_t>(d.ntotal) + d.nsize[i];
+  int64_t t = static_cast<int64_t>(d.total_size) + d.sizes[i];
   if (t < INT32_MIN || t > INT32_MAX) {
     c.refuse("the total of the group sizes " + std::to_string(t) +
              " is outside the range of a 32-bit integer");
   }
-  d.ntotal = static_cast<int32_t>(t);
+  d.total_size = static_cast<int32_t>(t);
 }
 
 // Refuses a level that is not a probability (NaN included); 0 and 1 stand.
@@ -59,17 +59,17 @@ void group_dialogue(con::Console& c, const DialogueTexts& t, int max_size, EchoP
   const std::string group_more = con::sjis(t.group_more);
 
   c.write({con::sjis(t.count_head), int32_t{10}, con::sjis(t.count_tail)});
-  c.read_int(d.ngroup);
-  check_groups(c, d.ngroup);
-  c.write({d.ngroup, con::sjis(t.sizes)});
-  c.read_ints(d.nsize, d.groups());
+  c.read_int(d.group_count);
+  check_groups(c, d.group_count);
+  c.write({d.group_count, con::sjis(t.sizes)});
+  c.read_ints(d.sizes, d.groups());
   check_sizes(c, d, max_size);
 
-  d.ntotal = 0;
+  d.total_size = 0;
   for (int i = 0; i < d.groups(); ++i) {
-    c.write({group_head, int32_t{i + 1}, group_obs, d.nsize[i]});
+    c.write({group_head, int32_t{i + 1}, group_obs, d.sizes[i]});
     c.write({group_more});
-    c.read_reals(d.xobs[i], d.count(i));
+    c.read_reals(d.observations[i], d.count(i));
     add_to_total(c, d, i);
   }
   if (t.level != nullptr) {
@@ -80,25 +80,25 @@ void group_dialogue(con::Console& c, const DialogueTexts& t, int max_size, EchoP
   const std::string heading = con::sjis(t.echo_heading);
   for (int i = 0; i < d.groups(); ++i) {
     c.write({group_head, int32_t{i + 1}, heading});
-    echo(c, d.xobs[i], d.nsize[i]);
+    echo(c, d.observations[i], d.sizes[i]);
   }
 }
 
 void read_groups_silently(con::Console& c, int max_size, GroupData& d) {
-  c.read_int(d.ngroup);
-  check_groups(c, d.ngroup);
-  c.read_ints(d.nsize, d.groups());
+  c.read_int(d.group_count);
+  check_groups(c, d.group_count);
+  c.read_ints(d.sizes, d.groups());
   check_sizes(c, d, max_size);
-  d.ntotal = 0;
+  d.total_size = 0;
   for (int i = 0; i < d.groups(); ++i) {
-    c.read_reals(d.xobs[i], d.count(i));
+    c.read_reals(d.observations[i], d.count(i));
     add_to_total(c, d, i);
   }
 }
 
 void refuse_small_groups(con::Console& c, const GroupData& d, int least, bool zero_skips) {
   for (int i = 0; i < d.groups(); ++i) {
-    const int32_t n = d.nsize[i];
+    const int32_t n = d.sizes[i];
     if (n >= least || (zero_skips && n == 0)) continue;
     c.refuse("group " + std::to_string(i + 1) + " has size " + std::to_string(n) +
              "; every group needs at least " + std::to_string(least) +
@@ -109,17 +109,17 @@ void refuse_small_groups(con::Console& c, const GroupData& d, int least, bool ze
 
 float grand_mean(const GroupData& d) {
   float mean = 0.0f;
-  const double total = static_cast<double>(d.ntotal);
+  const double total = static_cast<double>(d.total_size);
   for (int i = 0; i < d.groups(); ++i) {
     const int n = d.count(i);
     if (n == 0) continue;
     const int even = n - n % 2;
     double sum = static_cast<double>(mean);
-    for (int j = 0; j < even; ++j) sum += static_cast<double>(d.xobs[i][j]) / total;
+    for (int j = 0; j < even; ++j) sum += static_cast<double>(d.observations[i][j]) / total;
     if (even > 0) mean = static_cast<float>(sum);
     if (n % 2 == 1) {
       mean = static_cast<float>(static_cast<double>(mean) +
-                                static_cast<double>(d.xobs[i][n - 1]) / total);
+                                static_cast<double>(d.observations[i][n - 1]) / total);
     }
   }
   return mean;

@@ -13,15 +13,15 @@ constexpr int kMaxGroups = 10;
 constexpr int kMaxGroupSize = 1000;
 
 struct GroupData {
-  int32_t ngroup = 0;                          // K, as typed
-  int32_t nsize[kMaxGroups] = {};              // N(1..K), as typed (may be <= 0)
-  float xobs[kMaxGroups][kMaxGroupSize] = {};  // X(i,j) is xobs[i-1][j-1]
-  int32_t ntotal = 0;                          // sum of the sizes as typed
-  float alpha = 0.0f;                          // the significance level
+  int32_t group_count = 0;                             // K, as typed
+  int32_t sizes[kMaxGroups] = {};                      // N(1..K), as typed (may be <= 0)
+  float observations[kMaxGroups][kMaxGroupSize] = {};  // X(i,j) is observations[i-1][j-1]
+  int32_t total_size = 0;                              // sum of the sizes as typed
+  float alpha = 0.0f;                                  // the significance level
   // Number of groups that hold data: max(K, 0) (K is at most 10 once read).
-  int groups() const { return ngroup > 0 ? ngroup : 0; }
+  int groups() const { return group_count > 0 ? group_count : 0; }
   // Number of observations group i (0-based) holds: max(N(i), 0).
-  int count(int i) const { return nsize[i] > 0 ? nsize[i] : 0; }
+  int count(int i) const { return sizes[i] > 0 ? sizes[i] : 0; }
 };
 
 }  // namespace common

@@ -5,7 +5,7 @@ namespace common {
 
 bool all_groups_large(const GroupData& data) {
   for (int i = 0; i < data.groups(); ++i) {
-    if (data.nsize[i] < kLargeGroup) return false;
+    if (data.sizes[i] < kLargeGroup) return false;
   }
   return true;
 }
@@ -13,7 +13,7 @@ bool all_groups_large(const GroupData& data) {
 int32_t pool_observations(const GroupData& data, float* pool) {
   int32_t pos = 0;
   for (int i = 0; i < data.groups(); ++i) {
-    for (int j = 0; j < data.count(i); ++j) pool[pos++] = data.xobs[i][j];
+    for (int j = 0; j < data.count(i); ++j) pool[pos++] = data.observations[i][j];
   }
   return pos;
 }

@@ -25,8 +25,8 @@ void rank_effects(const GroupData& data, float* theta) {
       diff.reserve(static_cast<size_t>(ni) * static_cast<size_t>(nj));
       for (int a = 0; a < ni; ++a) {
         for (int b = 0; b < nj; ++b) {
-          diff.push_back(static_cast<float>(static_cast<double>(data.xobs[i][a]) -
-                                            static_cast<double>(data.xobs[j][b])));
+          diff.push_back(static_cast<float>(static_cast<double>(data.observations[i][a]) -
+                                            static_cast<double>(data.observations[j][b])));
         }
       }
       const float med = median_of_scratch(diff.data(), static_cast<int32_t>(diff.size()));
@@ -36,11 +36,11 @@ void rank_effects(const GroupData& data, float* theta) {
   }
   for (int p = 0; p < k; ++p) d[p][p] = 0.0f;
 
-  const double ntot = static_cast<double>(data.ntotal);
+  const double ntot = static_cast<double>(data.total_size);
   for (int p = 0; p < k; ++p) {
     double sum = 0.0;
     for (int q = 0; q < k; ++q) {
-      sum += static_cast<double>(d[p][q]) * static_cast<double>(data.nsize[q]) / ntot;
+      sum += static_cast<double>(d[p][q]) * static_cast<double>(data.sizes[q]) / ntot;
     }
     theta[p] = static_cast<float>(sum);
   }
@@ -52,8 +52,8 @@ float rank_centre(const GroupData& data, const float* theta) {
   for (int g = 0; g < k; ++g) {
     const int n = data.count(g);
     for (int b = 0; b < n; ++b) {
-      e.push_back(
-          static_cast<float>(static_cast<double>(data.xobs[g][b]) - static_cast<double>(theta[g])));
+      e.push_back(static_cast<float>(static_cast<double>(data.observations[g][b]) -
+                                     static_cast<double>(theta[g])));
     }
   }
   const size_t ne = e.size();

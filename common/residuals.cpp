@@ -9,28 +9,28 @@
 
 namespace common {
 
-void group_means(const GroupData& data, float xmean[kMaxGroups]) {
-  for (int i = 0; i < kMaxGroups; ++i) xmean[i] = 0.0f;
+void group_means(const GroupData& data, float means[kMaxGroups]) {
+  for (int i = 0; i < kMaxGroups; ++i) means[i] = 0.0f;
   for (int i = 0; i < data.groups(); ++i) {
     const int n = data.count(i);
     if (n <= 0) continue;
     const double dn = static_cast<double>(n);
     double sum = 0.0;
-    for (int j = 0; j < n; ++j) sum += static_cast<double>(data.xobs[i][j]) / dn;
-    xmean[i] = static_cast<float>(sum);
+    for (int j = 0; j < n; ++j) sum += static_cast<double>(data.observations[i][j]) / dn;
+    means[i] = static_cast<float>(sum);
   }
 }
 
-int32_t pooled_residuals(const GroupData& data, const float xmean[kMaxGroups], float* zres) {
+int32_t pooled_residuals(const GroupData& data, const float means[kMaxGroups], float* residuals) {
   int32_t k = 0;
   for (int i = 0; i < data.groups(); ++i) {
     const int n = data.count(i);
     if (n <= 0) continue;
     const float c = static_cast<float>(std::sqrt(1.0 - 1.0 / static_cast<double>(n)));
-    const double m = static_cast<double>(xmean[i]);
+    const double m = static_cast<double>(means[i]);
     for (int j = 0; j < n; ++j) {
-      zres[k] =
-          static_cast<float>((static_cast<double>(data.xobs[i][j]) - m) / static_cast<double>(c));
+      residuals[k] = static_cast<float>((static_cast<double>(data.observations[i][j]) - m) /
+                                        static_cast<double>(c));
       ++k;
     }
   }

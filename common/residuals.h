@@ -15,14 +15,14 @@ namespace common {
 // Room for every residual of a data set: 10 groups of at most 1000.
 constexpr int kMaxResiduals = kMaxGroups * kMaxGroupSize;
 
-// xmean[i] = mean of group i (0-based) for i < data.groups(); 0 for a group of
+// means[i] = mean of group i (0-based) for i < data.groups(); 0 for a group of
 // size zero or less. Entries from data.groups() on are set to 0.
-void group_means(const GroupData& data, float xmean[kMaxGroups]);
+void group_means(const GroupData& data, float means[kMaxGroups]);
 
 // Writes the residuals of every group of positive size, in pooling order, into
-// zres (room for kMaxResiduals) and returns how many were written (the sum of
+// residuals (room for kMaxResiduals) and returns how many were written (the sum of
 // the positive sizes). A group of one observation gives 0/0, a NaN.
-int32_t pooled_residuals(const GroupData& data, const float xmean[kMaxGroups], float* zres);
+int32_t pooled_residuals(const GroupData& data, const float means[kMaxGroups], float* residuals);
 
 }  // namespace common
 

@@ -23,7 +23,7 @@ const common::DialogueTexts kDialogueTexts = {
 }  // namespace
 
 void read_input(con::Console& c, State& state) {
-  common::group_dialogue(c, kDialogueTexts, kMaxGroupObservations, common::echo_five_per_line,
+  common::group_dialogue(c, kDialogueTexts, kLargestGroup, common::echo_five_per_line,
                          state.groups);
 
   // Every group needs an observation: the mean rank divides by the size, and

@@ -17,10 +17,10 @@ namespace homorank {
 
 void test_homogeneity(State& state) {
   const common::GroupData& groups = state.groups;
-  const int32_t n = groups.ntotal;
+  const int32_t n = groups.total_size;
   HomogeneityTest& test = state.test;
 
-  float pooled[kMaxObservations] = {};
+  float pooled[kLargestTotal] = {};
   common::pool_observations(groups, pooled);
   common::mid_ranks(pooled, state.ranks, n);
 
@@ -28,12 +28,11 @@ void test_homogeneity(State& state) {
   test.normalized = kruskal_wallis_normalized(state.ranks, n, test.statistic);
 
   if (common::all_groups_large(groups)) {
-    const float p = kruskal_wallis_chi_square_p(groups.ngroup, test.normalized);
+    const float p = kruskal_wallis_chi_square_p(groups.group_count, test.normalized);
     test.p.at_least = p;
     test.p.above = p;
   } else {
-    test.p = kruskal_wallis_permutation_p(groups, state.ranks, n, test.statistic,
-                                          state.generator);
+    test.p = kruskal_wallis_permutation_p(groups, state.ranks, n, test.statistic, state.generator);
   }
 }
 
@@ -43,7 +42,7 @@ float kruskal_wallis_statistic(const common::GroupData& groups, const float* ran
   const double center = static_cast<double>(n + 1) / 2.0;
   int32_t pos = 0;
   for (int i = 0; i < groups.groups(); ++i) {
-    const int32_t size = groups.nsize[i];
+    const int32_t size = groups.sizes[i];
     float rank_total = 0.0f;
     if (size > 0) {
       rank_total = static_cast<float>(common::rank_sum(ranks + pos, size));  // exact in any order
@@ -53,8 +52,8 @@ float kruskal_wallis_statistic(const common::GroupData& groups, const float* ran
     const double mean_rank = static_cast<double>(rank_total) / static_cast<double>(size);
     mean_ranks[i] = static_cast<float>(mean_rank);
     const double dev = mean_rank - center;
-    statistic =
-        static_cast<float>(static_cast<double>(statistic) + static_cast<double>(size) * (dev * dev));
+    statistic = static_cast<float>(static_cast<double>(statistic) +
+                                   static_cast<double>(size) * (dev * dev));
   }
   return statistic;
 }
@@ -66,8 +65,7 @@ float kruskal_wallis_normalized(const float* ranks, int32_t n, float statistic) 
     const double dev = static_cast<double>(ranks[a]) - center;
     spread += dev * dev;
   }
-  return static_cast<float>((static_cast<double>(statistic) * static_cast<double>(n - 1)) /
-                            spread);
+  return static_cast<float>((static_cast<double>(statistic) * static_cast<double>(n - 1)) / spread);
 }
 
 float kruskal_wallis_chi_square_p(int32_t group_count, float normalized) {
@@ -79,17 +77,16 @@ float kruskal_wallis_chi_square_p(int32_t group_count, float normalized) {
   return common::chi_square_upper_tail(df, normalized);
 }
 
-PValues kruskal_wallis_permutation_p(const common::GroupData& groups, const float* ranks,
-                                     int32_t n, float observed,
-                                     common::UniformGenerator& generator) {
+PValues kruskal_wallis_permutation_p(const common::GroupData& groups, const float* ranks, int32_t n,
+                                     float observed, common::UniformGenerator& generator) {
   // Each round shuffles the positions after the first group from the whole
   // vector, continuing from the previous round's order (never restored).
-  float shuffled[kMaxObservations] = {};
+  float shuffled[kLargestTotal] = {};
   for (int32_t a = 0; a < n; ++a) shuffled[a] = ranks[a];
   float unused_mean_ranks[common::kMaxGroups] = {};
 
   common::TailCounter tail(observed);
-  const int32_t moved = n - groups.nsize[0];
+  const int32_t moved = n - groups.sizes[0];
   for (int round = 0; round < common::kRandomRepeats; ++round) {
     generator.shuffle(shuffled, n, moved);
     tail.add(kruskal_wallis_statistic(groups, shuffled, n, unused_mean_ranks));

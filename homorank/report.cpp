@@ -62,7 +62,7 @@ void write_report(con::Console& c, const State& state) {
   const LocationEstimates& estimates = state.estimates;
   const int k = state.groups.groups();
 
-  write_ranks(c, state.ranks, state.groups.ntotal);
+  write_ranks(c, state.ranks, state.groups.total_size);
   write_mean_ranks(c, state);
 
   c.write({});

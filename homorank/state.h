@@ -14,8 +14,8 @@
 
 namespace homorank {
 
-constexpr int kMaxGroupObservations = 100;  // largest group (the dialogue refuses more)
-constexpr int kMaxObservations = 1000;      // 10 groups of 100
+constexpr int kLargestGroup = 100;   // largest group (the dialogue refuses more)
+constexpr int kLargestTotal = 1000;  // 10 groups of 100
 
 // The two P values of the test: the probability of a statistic at least the
 // observed one, and of one above it. The chi-square law gives them equal; the
@@ -28,8 +28,8 @@ struct PValues {
 // The outcome of the Kruskal-Wallis test on the observed ranks.
 struct HomogeneityTest {
   float mean_ranks[common::kMaxGroups] = {};  // each group's mean rank, stored in single
-  float statistic = 0.0f;   // TR: sum of N(i) (mean rank of group i - (n+1)/2)^2
-  float normalized = 0.0f;  // H: TR with the tie correction
+  float statistic = 0.0f;                     // TR: sum of N(i) (mean rank of group i - (n+1)/2)^2
+  float normalized = 0.0f;                    // H: TR with the tie correction
   PValues p;
 };
 
@@ -47,12 +47,12 @@ struct LocationEstimates {
 };
 
 struct State {
-  common::GroupData groups;                // the groups as typed, and the level
-  float ranks[kMaxObservations] = {};      // mid-ranks of the pooled observations
+  common::GroupData groups;         // the groups as typed, and the level
+  float ranks[kLargestTotal] = {};  // mid-ranks of the pooled observations
   HomogeneityTest test;
   LocationEstimates estimates;
-  common::Decision decision;               // at the level, drawn after the rearrangements
-  common::UniformGenerator generator;      // the rearrangements, then the decision
+  common::Decision decision;           // at the level, drawn after the rearrangements
+  common::UniformGenerator generator;  // the rearrangements, then the decision
 };
 
 // The input stage: the group-data dialogue with this program's texts and the
@@ -85,9 +85,8 @@ float kruskal_wallis_chi_square_p(int32_t group_count, float normalized);
 // filling the positions after the first group by a partial shuffle drawn from
 // `generator` (every round goes on from the order the last one left), its TR
 // compared with `observed` to four decimals. ranks is not changed.
-PValues kruskal_wallis_permutation_p(const common::GroupData& groups, const float* ranks,
-                                     int32_t n, float observed,
-                                     common::UniformGenerator& generator);
+PValues kruskal_wallis_permutation_p(const common::GroupData& groups, const float* ranks, int32_t n,
+                                     float observed, common::UniformGenerator& generator);
 
 // The estimate stage: the rank estimates of the effects, the centre and the
 // locations of `groups`, and the grand mean with the locations about it.

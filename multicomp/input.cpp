@@ -22,7 +22,7 @@ void read_input(con::Console& c, State& st) {
       "群の個数(",     "以下)を入力して下さい", " つの群サイズを入力して下さい", "第",
       " 群の観測値を", "個入力してください.",   "有意水準を入力して下さい. ",    " 群の観測値は ",
   };
-  common::group_dialogue(c, kTexts, kMaxSize, echo_ten_per_line, st.data);
+  common::group_dialogue(c, kTexts, kLargestGroup, echo_ten_per_line, st.data);
 
   const float alpha = st.data.alpha;
   const float confidence = static_cast<float>(1.0 - static_cast<double>(alpha));
@@ -47,7 +47,7 @@ void read_input(con::Console& c, State& st) {
   c.write({});
 
   // A single group is kept: there is no pair to compare.
-  if (st.data.ngroup >= 2) common::refuse_small_groups(c, st.data, 1);
+  if (st.data.group_count >= 2) common::refuse_small_groups(c, st.data, 1);
 }
 
 }  // namespace multicomp

@@ -17,7 +17,7 @@ int run(const con::Io& io) {
     numlib::ConsoleSink sink(c, io.err);
     st->quadrature.sink = &sink;
     read_input(c, *st);
-    st->percent_point = range_percent_point(st->quadrature, st->data.ngroup, st->data.alpha);
+    st->percent_point = range_percent_point(st->quadrature, st->data.group_count, st->data.alpha);
     write_report(c, *st);
   });
 }

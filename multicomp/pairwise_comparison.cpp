@@ -27,14 +27,14 @@ void sorted_pair_differences(const float* pair, int32_t n1, int32_t n2, float* d
 
 PairComparison compare_pair(const common::GroupData& data, int32_t first, int32_t second,
                             double percent_point) {
-  const int32_t n1 = data.nsize[first - 1];
-  const int32_t n2 = data.nsize[second - 1];
+  const int32_t n1 = data.sizes[first - 1];
+  const int32_t n2 = data.sizes[second - 1];
   const int32_t pair_size = n1 + n2;
-  float pair[kMaxPairSize] = {};
-  for (int32_t a = 0; a < n1; ++a) pair[a] = data.xobs[first - 1][a];
-  for (int32_t b = 0; b < n2; ++b) pair[n1 + b] = data.xobs[second - 1][b];
+  float pair[kLargestPair] = {};
+  for (int32_t a = 0; a < n1; ++a) pair[a] = data.observations[first - 1][a];
+  for (int32_t b = 0; b < n2; ++b) pair[n1 + b] = data.observations[second - 1][b];
 
-  float ranks[kMaxPairSize] = {};
+  float ranks[kLargestPair] = {};
   common::mid_ranks_of_first(pair, ranks, n1, pair_size);
   int32_t rank_sum = 0;
   for (int32_t r = 0; r < n1; ++r) {

@@ -69,7 +69,7 @@ void write_report(con::Console& c, const State& st) {
                  .text(con::sjis("パーセント点；"))
                  .f(st.percent_point, 7, 3));
 
-  const int32_t k = st.data.ngroup;
+  const int32_t k = st.data.group_count;
   int32_t count = 0;
   for (int32_t i = 1; i < k; ++i) {
     for (int32_t j = i + 1; j <= k; ++j) {

@@ -12,9 +12,9 @@
 
 namespace multicomp {
 
-constexpr int kMaxSize = 50;                          // observations a group
-constexpr int kMaxPairSize = 2 * kMaxSize;            // observations of a pair of groups
-constexpr int kMaxDifferences = kMaxSize * kMaxSize;  // differences of a pair
+constexpr int kLargestGroup = 50;                               // observations a group
+constexpr int kLargestPair = 2 * kLargestGroup;                 // observations of a pair of groups
+constexpr int kMaxDifferences = kLargestGroup * kLargestGroup;  // differences of a pair
 
 // Tolerance of the percent point's bisection and of its quadrature: 1e-8 as
 // stored in single precision, widened (9.99999993922529e-09).

@@ -23,9 +23,9 @@ void simulate_limiting_law(State& st) {
   float root_shares[common::kMaxGroups + 1] = {};
   float deviates[common::kMaxGroups + 1] = {};
   float fitted[common::kMaxGroups + 1] = {};
-  const double ntot = static_cast<double>(st.groups.ntotal);
+  const double ntot = static_cast<double>(st.groups.total_size);
   for (int32_t i = 0; i < k; ++i) {
-    shares[i] = static_cast<float>(static_cast<double>(st.groups.nsize[i]) / ntot);
+    shares[i] = static_cast<float>(static_cast<double>(st.groups.sizes[i]) / ntot);
   }
   if (k >= 1 && k - 2 * (k / 2) == 1) shares[k] = shares[k - 1];  // the spare slot of an odd K
   const int32_t pairs = (k + 1) / 2;
@@ -69,8 +69,8 @@ void simulate_limiting_law(State& st) {
 // Rearranged sums compared with the observed ones after rounding to four
 // decimals; the ranks are never restored between repetitions.
 void rearrange_ranks(State& st) {
-  const int32_t ntot = st.groups.ntotal;
-  const int32_t moved = ntot - st.groups.nsize[0];  // 0 <= moved < ntot: every size is at least 1
+  const int32_t ntot = st.groups.total_size;
+  const int32_t moved = ntot - st.groups.sizes[0];  // 0 <= moved < ntot: every size is at least 1
   common::TailCounter trend(st.trend.statistic);
   common::TailCounter departure(st.departure.statistic);
   for (int rep = 0; rep < common::kRandomRepeats; ++rep) {
@@ -90,9 +90,9 @@ void rearrange_ranks(State& st) {
 
 void statistics_and_p_values(State& st) {
   const int32_t k = st.groups.groups();
-  for (int32_t i = 0; i < k; ++i) st.group_weights[i] = static_cast<float>(st.groups.nsize[i]);
+  for (int32_t i = 0; i < k; ++i) st.group_weights[i] = static_cast<float>(st.groups.sizes[i]);
   common::pool_observations(st.groups, st.pooled);
-  const int32_t ntot = st.groups.ntotal;
+  const int32_t ntot = st.groups.total_size;
   common::mid_ranks(st.pooled, st.ranks, ntot);
   const TrendAndDeparture sums = arrangement_sums(st.groups, st.group_weights, st.ranks, ntot).sums;
   st.trend.statistic = sums.trend;

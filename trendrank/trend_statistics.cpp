@@ -19,14 +19,14 @@ ArrangementFit arrangement_sums(const common::GroupData& groups, const float* we
     const int32_t ni = groups.count(i);
     const double sum = common::rank_sum(r + pos, ni);
     pos += ni;
-    a.mean_ranks[i] = static_cast<float>(sum / static_cast<double>(groups.nsize[i]));
+    a.mean_ranks[i] = static_cast<float>(sum / static_cast<double>(groups.sizes[i]));
   }
   isotonic_fit(k, a.mean_ranks, weights, a.fitted);
   const double c = (static_cast<double>(n) + 1.0) / 2.0;
   double trend = 0.0;
   double departure = 0.0;
   for (int32_t i = 0; i < k; ++i) {
-    const double ni = static_cast<double>(groups.nsize[i]);
+    const double ni = static_cast<double>(groups.sizes[i]);
     const double dt = static_cast<double>(a.fitted[i]) - c;
     const double dd = static_cast<double>(a.mean_ranks[i]) - static_cast<double>(a.fitted[i]);
     trend += ni * (dt * dt);

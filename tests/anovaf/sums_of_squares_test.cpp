@@ -33,14 +33,14 @@ void compute_f_test(anovaf::State& state) {
 // groups).
 std::unique_ptr<anovaf::State> analysed(const Groups& groups, std::vector<int32_t> sizes = {}) {
   auto state = std::make_unique<anovaf::State>();
-  state->data.ngroup = static_cast<int32_t>(groups.size());
+  state->data.group_count = static_cast<int32_t>(groups.size());
   int64_t total = 0;
   for (size_t i = 0; i < groups.size(); ++i) {
-    for (size_t j = 0; j < groups[i].size(); ++j) state->data.xobs[i][j] = groups[i][j];
-    state->data.nsize[i] = sizes.empty() ? static_cast<int32_t>(groups[i].size()) : sizes[i];
-    total += state->data.nsize[i];
+    for (size_t j = 0; j < groups[i].size(); ++j) state->data.observations[i][j] = groups[i][j];
+    state->data.sizes[i] = sizes.empty() ? static_cast<int32_t>(groups[i].size()) : sizes[i];
+    total += state->data.sizes[i];
   }
-  state->data.ntotal = static_cast<int32_t>(total);
+  state->data.total_size = static_cast<int32_t>(total);
   compute_f_test(*state);
   return state;
 }
@@ -132,7 +132,7 @@ TEST(AnovafSumsOfSquares, DegenerateDataKeepIeeeResults) {
   auto negative = analysed({{1, 2, 3}, {}}, {3, -2});
   EXPECT_EQ(negative->group_means[1], 0.0f);
   EXPECT_TRUE(std::signbit(negative->group_means[1]));
-  EXPECT_EQ(negative->data.ntotal, 1);
+  EXPECT_EQ(negative->data.total_size, 1);
   EXPECT_EQ(negative->grand_mean, 6.0f);
 
   // One observation per group: the within sum is 0, NT - K = 0, so F, P are NaN.
@@ -159,7 +159,7 @@ TEST(AnovafSumsOfSquares, NonPositiveGroupCountsStayInRange) {
   // 64 bits even for the extreme counts; the F tail gets a NaN and stops.
   for (int32_t k : {0, -1, -2147483647, INT32_MIN}) {
     auto state = std::make_unique<anovaf::State>();
-    state->data.ngroup = k;
+    state->data.group_count = k;
     compute_f_test(*state);
     EXPECT_EQ(anovaf::between_groups_degrees_of_freedom(state->data), static_cast<int64_t>(k) - 1);
     EXPECT_EQ(anovaf::within_groups_degrees_of_freedom(state->data), -static_cast<int64_t>(k));

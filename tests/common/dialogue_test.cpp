@@ -57,11 +57,11 @@ TEST(GroupDialogue, PromptsReadsAndEcho) {
     common::group_dialogue(c, kTexts, 100, common::echo_five_per_line, d);
   });
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(d.ngroup, 3);
-  EXPECT_EQ(d.nsize[1], 0);
-  EXPECT_EQ(d.xobs[0][1], 2.0f);
-  EXPECT_EQ(d.xobs[2][0], 7.0f);
-  EXPECT_EQ(d.ntotal, 3);
+  EXPECT_EQ(d.group_count, 3);
+  EXPECT_EQ(d.sizes[1], 0);
+  EXPECT_EQ(d.observations[0][1], 2.0f);
+  EXPECT_EQ(d.observations[2][0], 7.0f);
+  EXPECT_EQ(d.total_size, 3);
   EXPECT_EQ(d.alpha, 0.05f);
   const std::string expected = con::sjis(
       " 標本の個数(10 以下)を入力して下さい\r\n"
@@ -104,7 +104,7 @@ TEST(GroupDialogue, RefusesWhatStorageCannotHold) {
   });
   EXPECT_EQ(none.status, 8);
   EXPECT_EQ(none.out, k11.out);
-  EXPECT_EQ(d.ngroup, -1);
+  EXPECT_EQ(d.group_count, -1);
   Outcome zero = run("0\n", [&](con::Console& c) { common::read_groups_silently(c, 100, d); });
   EXPECT_EQ(zero.status, 8);
   EXPECT_EQ(zero.out, "");
@@ -112,22 +112,22 @@ TEST(GroupDialogue, RefusesWhatStorageCannotHold) {
 
 TEST(GrandMean, RoundsOncePerEvenGroupAndTwicePerOddGroup) {
   common::GroupData d;
-  d.ngroup = 2;
-  d.nsize[0] = 2;
-  d.nsize[1] = 3;
-  d.ntotal = 5;
-  d.xobs[0][0] = 1;
-  d.xobs[0][1] = 2;
-  d.xobs[1][0] = 3;
-  d.xobs[1][1] = 4;
-  d.xobs[1][2] = 5;
+  d.group_count = 2;
+  d.sizes[0] = 2;
+  d.sizes[1] = 3;
+  d.total_size = 5;
+  d.observations[0][0] = 1;
+  d.observations[0][1] = 2;
+  d.observations[1][0] = 3;
+  d.observations[1][1] = 4;
+  d.observations[1][2] = 5;
   EXPECT_EQ(common::grand_mean(d), 3.0f);
-  d.ngroup = 0;
+  d.group_count = 0;
   EXPECT_EQ(common::grand_mean(d), 0.0f);
   // A size-1 group: one term added to the stored value.
-  d.ngroup = 1;
-  d.nsize[0] = 1;
-  d.ntotal = 3;
+  d.group_count = 1;
+  d.sizes[0] = 1;
+  d.total_size = 3;
   EXPECT_EQ(common::grand_mean(d), static_cast<float>(1.0 / 3.0));
 
   // Decimal terms x / 7: (17.3, 7.8, 1.5) stores after 17.3/7 + 7.8/7 and

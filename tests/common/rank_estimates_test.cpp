@@ -78,7 +78,7 @@ TEST(RankEstimates, ExtremeValuesGiveNaNWithoutTrouble) {
 
 TEST(RankEstimates, NoGroups) {
   auto d = make_groups({});
-  d->ngroup = -4;
+  d->group_count = -4;
   float theta[10] = {};
   common::rank_effects(*d, theta);
   EXPECT_EQ(common::rank_centre(*d, theta), 0.0f);

@@ -72,10 +72,10 @@ TEST(Residuals, PoolingOrderAndUnusualSizes) {
   };
   for (const Case& t : cases) {
     auto d = std::make_unique<common::GroupData>();
-    d->ngroup = static_cast<int32_t>(t.sizes.size());
+    d->group_count = static_cast<int32_t>(t.sizes.size());
     for (size_t i = 0; i < t.sizes.size(); ++i) {
-      d->nsize[i] = t.sizes[i];
-      for (size_t j = 0; j < t.obs[i].size(); ++j) d->xobs[i][j] = t.obs[i][j];
+      d->sizes[i] = t.sizes[i];
+      for (size_t j = 0; j < t.obs[i].size(); ++j) d->observations[i][j] = t.obs[i][j];
     }
     Result r = compute(*d);
     EXPECT_EQ(r.z.size(), t.count) << t.name;

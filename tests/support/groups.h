@@ -17,12 +17,12 @@ namespace testsupport {
 inline void fill_groups(common::GroupData& d, const std::vector<std::vector<float>>& groups) {
   int i = 0;
   for (const std::vector<float>& g : groups) {
-    d.nsize[i] = static_cast<int32_t>(g.size());
-    for (size_t j = 0; j < g.size(); ++j) d.xobs[i][j] = g[j];
-    d.ntotal += d.nsize[i];
+    d.sizes[i] = static_cast<int32_t>(g.size());
+    for (size_t j = 0; j < g.size(); ++j) d.observations[i][j] = g[j];
+    d.total_size += d.sizes[i];
     ++i;
   }
-  d.ngroup = i;
+  d.group_count = i;
 }
 
 inline std::unique_ptr<common::GroupData> make_groups(
