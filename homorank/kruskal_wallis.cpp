@@ -69,12 +69,7 @@ float kruskal_wallis_normalized(const float* ranks, int32_t n, float statistic) 
 }
 
 float kruskal_wallis_chi_square_p(int32_t group_count, float normalized) {
-  // K - 1 taken in 64 bits: the most negative K has no 32-bit K - 1. Every
-  // degree of freedom of 0 or below takes the same series (no terms), so such
-  // a value is held at the most negative 32-bit value.
-  const int64_t wide_df = static_cast<int64_t>(group_count) - 1;
-  const int32_t df = wide_df < INT32_MIN ? INT32_MIN : static_cast<int32_t>(wide_df);
-  return common::chi_square_upper_tail(df, normalized);
+  return common::chi_square_upper_tail(group_count - 1, normalized);
 }
 
 PValues kruskal_wallis_permutation_p(const common::GroupData& groups, const float* ranks, int32_t n,

@@ -78,7 +78,8 @@ float kruskal_wallis_statistic(const common::GroupData& groups, const float* ran
 float kruskal_wallis_normalized(const float* ranks, int32_t n, float statistic);
 
 // The large-sample P value of H: the chi-square upper tail with K - 1 degrees
-// of freedom (every K of 1 or below takes the series with no terms).
+// of freedom. K is at least 1 (the input refuses fewer); K = 1 takes the
+// series with no terms.
 float kruskal_wallis_chi_square_p(int32_t group_count, float normalized);
 
 // The randomization P values: 9999 rounds on a copy of ranks[0..n-1], each
