@@ -18,7 +18,6 @@ namespace anovaf {
 
 namespace {
 
-
 // Remainder of v by 2 with truncating division: 1 odd, 0 even, -1 for a
 // negative odd value (which is neither).
 int64_t parity(int64_t v) { return v - 2 * (v / 2); }
@@ -42,7 +41,8 @@ FTailSeries f_tail_start(int64_t m, int64_t n, float x) {
     start.probability = static_cast<float>(1.0 - static_cast<double>(common::kTwoOverPi) *
                                                      static_cast<double>(angle));
     const float root = static_cast<float>(std::sqrt(wide_x * (1.0 - wide_x)));
-    start.term = static_cast<float>(static_cast<double>(common::kOneOverPi) * static_cast<double>(root));
+    start.term =
+        static_cast<float>(static_cast<double>(common::kOneOverPi) * static_cast<double>(root));
     start.first_numerator_divisor = 1;
     start.first_denominator_divisor = 1;
   } else if (m_parity == 1 && n_parity == 0) {

@@ -1,8 +1,9 @@
 // Silent reader of the distribution-function filter: M, then the groups, the
-// sizes and each group's observations, nothing printed. The refusals come
-// right after the values they concern. A group of one observation is refused
-// because its residual would be 0/0; once every size is 0 or at least 2, the
-// total of the sizes is the number of residuals the table will have.
+// sizes and each group's observations, nothing printed. M above 9, and what
+// the storage cannot hold, are refused right after their read; a group of one
+// observation (its residual would be 0/0) and a data set with no observation
+// once everything is read. With every size 0 or at least 2, the total of the
+// sizes is the number of residuals the table will have.
 #include <string>
 
 #include "cdfplot/state.h"

@@ -18,10 +18,6 @@ namespace {
 
 constexpr int kTerms = 24;  // room for terms j = 1..24 a row
 
-}  // namespace
-
-namespace {
-
 // first * (first + 2) * ... with n factors, in double, unrounded.
 double step_product(int32_t n, double first) {
   double product = 1.0;

@@ -36,8 +36,9 @@ void echo_ten_per_line(con::Console& c, const float* a, int32_t n);
 
 // The dialogue (group count, sizes, observations, level) with the echo of
 // every group, the title and the two lines stating the level and the
-// confidence coefficient. More than 10 groups, a size above 50 and a level
-// outside [0, 1] are refused right after their read; with two or more groups,
+// confidence coefficient. Fewer than 1 or more than 10 groups, a size above
+// 50 and a level outside [0, 1] are refused right after their read; with two
+// or more groups,
 // a group of no observation (size 0 or negative) is refused after the level
 // lines, before any result.
 void read_input(con::Console& c, State& st);

@@ -24,7 +24,7 @@ constexpr int kLargestTotal = 1000;  // observations in all
 // One of the two tests: the trend test (homogeneity against an increasing
 // trend) or the departure test (homogeneity against a departure from it).
 struct RankTest {
-  float statistic = 0.0f;   // the sum of squares of the observed ranks
+  float statistic = 0.0f;   // the trend or departure sum of the observed ranks
   float normalized = 0.0f;  // the statistic scaled by (N - 1) / sum (R - (N+1)/2)^2
   float p_at_least = 0.0f;  // share of repeats at or above the observed value
   float p_above = 0.0f;     // share of repeats above it (equal to p_at_least when simulated)

@@ -1,7 +1,6 @@
 // The program: input, the two tests, their decisions, the estimates and the
 // report, once, in this order, on a fresh state. The program writes no closing
-// text; the exit status is the console layer's (0 after a clean run, 8 after a
-// refusal, 12 at end of input).
+// text; the exit status is the console layer's.
 #include "trendrank/trendrank.h"
 
 #include <memory>
