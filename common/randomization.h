@@ -21,7 +21,7 @@ bool all_groups_large(const GroupData& data);
 
 // A count of repeats as a P value: count / 10000.
 inline float share_of_repeats(int32_t count) {
-  return static_cast<float>(static_cast<double>(count) / 10000.0);
+  return static_cast<float>(static_cast<double>(count) / static_cast<double>(kRandomRepeats + 1));
 }
 
 // Counts the repeated statistics at or above, and above, the observed one,

@@ -68,4 +68,10 @@ float rank_centre(const GroupData& data, const float* theta) {
   return median_of_scratch(walsh.data(), static_cast<int32_t>(walsh.size()));
 }
 
+void locations_about(float base, const float* effects, int k, float* locations) {
+  for (int i = 0; i < k; ++i) {
+    locations[i] = static_cast<float>(static_cast<double>(base) + static_cast<double>(effects[i]));
+  }
+}
+
 }  // namespace common

@@ -20,6 +20,11 @@ void rank_effects(const GroupData& data, float* theta);
 // residuals once, every residual with itself) of X(g,b) - theta(g).
 float rank_centre(const GroupData& data, const float* theta);
 
+// Each group's location about a base value (the centre, or the grand mean):
+// locations[i] = base + effects[i], added in double and stored in single, for
+// i < k.
+void locations_about(float base, const float* effects, int k, float* locations);
+
 }  // namespace common
 
 #endif  // COMMON_RANK_ESTIMATES_H

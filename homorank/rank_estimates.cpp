@@ -5,8 +5,9 @@
 // the centre plus its effect when the distribution may be taken as symmetric,
 // and the grand mean plus its effect when it may not; each sum is formed in
 // double and rounded to single.
-#include "common/dialogue.h"
 #include "common/rank_estimates.h"
+
+#include "common/dialogue.h"
 #include "homorank/state.h"
 
 namespace homorank {
@@ -16,12 +17,9 @@ LocationEstimates estimate_group_locations(const common::GroupData& groups) {
   common::rank_effects(groups, estimates.effects);
   estimates.centre = common::rank_centre(groups, estimates.effects);
   estimates.grand_mean = common::grand_mean(groups);
-  for (int i = 0; i < groups.groups(); ++i) {
-    const double effect = static_cast<double>(estimates.effects[i]);
-    estimates.locations[i] = static_cast<float>(static_cast<double>(estimates.centre) + effect);
-    estimates.mean_locations[i] =
-        static_cast<float>(static_cast<double>(estimates.grand_mean) + effect);
-  }
+  const int k = groups.groups();
+  common::locations_about(estimates.centre, estimates.effects, k, estimates.locations);
+  common::locations_about(estimates.grand_mean, estimates.effects, k, estimates.mean_locations);
   return estimates;
 }
 

@@ -14,14 +14,8 @@ void estimate_effects_and_locations(State& st) {
   common::rank_effects(st.groups, st.raw_effects);
   isotonic_fit(k, st.raw_effects, st.group_weights, st.smoothed_effects);
   st.centre = common::rank_centre(st.groups, st.raw_effects);
-  for (int32_t i = 0; i < k; ++i) {
-    st.symmetric_locations[i] = static_cast<float>(static_cast<double>(st.centre) +
-                                                   static_cast<double>(st.smoothed_effects[i]));
-  }
-  for (int32_t i = 0; i < k; ++i) {
-    st.general_locations[i] = static_cast<float>(static_cast<double>(st.grand_mean) +
-                                                 static_cast<double>(st.smoothed_effects[i]));
-  }
+  common::locations_about(st.centre, st.smoothed_effects, k, st.symmetric_locations);
+  common::locations_about(st.grand_mean, st.smoothed_effects, k, st.general_locations);
 }
 
 }  // namespace trendrank
