@@ -303,6 +303,17 @@ Lines one_and_two(const Talk& t, const char* a, const char* b, const char* c) {
          Lines{echo_line(t, 1), echo_row(t, {a}), echo_line(t, 2), echo_row(t, {b, c})};
 }
 
+// The three size rows of an interactive program, refused after the echo: a
+// second group of size 0 or -2, and a first group of size -3. level is the
+// typed level line ("0.05\n"), or empty for a program that asks none.
+void add_size_refusals(std::vector<Case>& m, const std::string& p, Run run, const Talk& t,
+                       const std::string& level) {
+  m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n" + level, 8, three_and(t, 0)});
+  m.push_back({p, "size_negative", run, "2\n3 -2\n1 2 3\n" + level, 8, three_and(t, -2)});
+  m.push_back(
+      {p, "first_size_negative", run, "2\n-3 3\n1 2 3\n" + level, 8, minus_three_and_three(t)});
+}
+
 // The comparison heading at 0.05 with the given percent point.
 std::string comparison_heading(const char* percent_point) {
   return "   " + std::string(" 漸近分布の上側") + " " + rj(5, "5.0") + " " + "パーセント点；" +
@@ -378,12 +389,9 @@ void add_trendrank(std::vector<Case>& m) {
              {percent_line("100.00000"), "  一様性の帰無仮説は棄却された. ",
               percent_line("100.00000"), "  帰無仮説は棄却され『傾向性がない』が受容された. "});
   // A group with no observation, or a negative size, is refused after the echo.
-  m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n0.05\n", 8, three_and(t, 0)});
-  m.push_back({p, "size_negative", run, "2\n3 -2\n1 2 3\n0.05\n", 8, three_and(t, -2)});
   // A negative first size would make the rearrangements address positions
   // before the pooled sample: refused after the echo like any size below 1.
-  m.push_back(
-      {p, "first_size_negative", run, "2\n-3 3\n1 2 3\n0.05\n", 8, minus_three_and_three(t)});
+  add_size_refusals(m, p, run, t, "0.05\n");
   // A group of one is inside the model: ranks (1 | 2 3), mean ranks 1 and 2.5
   // (already increasing), strend = 1 + 2·0.25 = 1.5, D = 2, ttrend = 1.5·2/2;
   // differences 1−2, 1−3 give the shift −1.5, THETA = (−1.5·2/3, 1.5·1/3).
@@ -426,10 +434,7 @@ void add_homorank(std::vector<Case>& m) {
                   " 　ｐ値は " + rj(8, "1.00000") + " です.", kLevelLine,
                   "  一様性の帰無仮説は棄却されなかった. "}});
   }
-  m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n0.05\n", 8, three_and(t, 0)});
-  m.push_back({p, "size_negative", run, "2\n3 -2\n1 2 3\n0.05\n", 8, three_and(t, -2)});
-  m.push_back(
-      {p, "first_size_negative", run, "2\n-3 3\n1 2 3\n0.05\n", 8, minus_three_and_three(t)});
+  add_size_refusals(m, p, run, t, "0.05\n");
   // Inside the model: ranks 1, 2, 3; mean ranks 1 and 2.5; TR = 1.5 = H (D = 2);
   // THETA(1) = 2·(−1.5)/3.
   m.push_back({p,
@@ -459,10 +464,7 @@ void add_multicomp(std::vector<Case>& m) {
        std::string(3, ' ') + " 信頼係数" + " " + rj(7, "0.0000") + " " +
            "の同時信頼区間を求める."});
   // Empty and negative groups are refused after the title block, before the heading.
-  m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n0.05\n", 8, three_and(t, 0)});
-  m.push_back({p, "size_negative", run, "2\n3 -2\n1 2 3\n0.05\n", 8, three_and(t, -2)});
-  m.push_back(
-      {p, "first_size_negative", run, "2\n-3 3\n1 2 3\n0.05\n", 8, minus_three_and_three(t)});
+  add_size_refusals(m, p, run, t, "0.05\n");
   // A group of one is inside the model: (1) against (2 3): W = 1, TR = 1 − 1·4/2,
   // SD = sqrt(2·4/12) = 0.81649661, critical value 0.81649661·1.95996 = 1.600,
   // not rejected; KK = trunc(1 − 1.6003) = 0, L = 1, U = 2; differences −2, −1.
@@ -489,10 +491,7 @@ void add_anovaf(std::vector<Case>& m) {
       {" 有意水準" + rj(10, "1.00000") + " 検定の一様性の帰無仮説は ", "  棄却された. "});
   // A group with no observation has no mean, a negative size would make the
   // sums of squares negative: refused after the echo, before the report.
-  m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n0.05\n", 8, three_and(t, 0)});
-  m.push_back({p, "size_negative", run, "2\n3 -2\n1 2 3\n0.05\n", 8, three_and(t, -2)});
-  m.push_back(
-      {p, "first_size_negative", run, "2\n-3 3\n1 2 3\n0.05\n", 8, minus_three_and_three(t)});
+  add_size_refusals(m, p, run, t, "0.05\n");
   // (2.5e19 0) and (0 0): SW = 2·1.25e19² = 3.1e38 still fits single precision,
   // ST = 1.875e19² + 3·6.25e18² = 4.7e38 does not: refused before the report.
   m.push_back(
@@ -520,9 +519,7 @@ void add_distsearch(std::vector<Case>& m) {
   add_interactive_common(m, p, run, t, 1000);
   // A group needs two observations for a residual (one gives 0/0, which
   // leaves every distance 0): sizes below 2 are refused after the echo.
-  m.push_back({p, "size_zero", run, "2\n3 0\n1 2 3\n", 8, three_and(t, 0)});
-  m.push_back({p, "size_negative", run, "2\n3 -2\n1 2 3\n", 8, three_and(t, -2)});
-  m.push_back({p, "first_size_negative", run, "2\n-3 3\n1 2 3\n", 8, minus_three_and_three(t)});
+  add_size_refusals(m, p, run, t, "");
   m.push_back({p, "group_of_one", run, "2\n1 2\n5\n1 3\n", 8,
                one_and_two(t, "5.00000", "1.00000", "3.00000")});
 }
