@@ -167,12 +167,12 @@ def derive(lines):
         if any(s > 1000 for s in sizes):
             raise Refused
         x = []
-        ntotal = 0
+        total_size = 0
         for i in range(max(k, 0)):
             out += free_form_record(cp932('第'), i + 1, cp932(' 標本(群)の観測値を'), sizes[i])
             out += free_form_record(cp932('個入力してください.'))
             x.append([single(float(t)) for t in read_values(max(sizes[i], 0), str)])
-            ntotal += sizes[i]
+            total_size += sizes[i]
         for i in range(max(k, 0)):
             out += free_form_record(cp932('第'), i + 1, cp932(' 標本(群)目の観測値は '))
             out += records(echo_five_per_record(x[i], sizes[i]))
@@ -187,21 +187,21 @@ def derive(lines):
     z = pooled_residuals(x)
     # search
     a = 0.0
-    if ntotal > 0:
+    if total_size > 0:
         s = 0.0
-        for i in range(ntotal):
-            s += abs(z[i]) / ntotal
+        for i in range(total_size):
+            s += abs(z[i]) / total_size
         a = single(s)
     out += free_form_record()
     out += free_form_record(cp932(' 調整観測値は '))
-    out += records(echo_five_per_record(z, ntotal))
+    out += records(echo_five_per_record(z, total_size))
     out += free_form_record() + free_form_record()
     out += free_form_record(b'-' * 43)
     out += free_form_record(cp932('分布探索'))
     out += free_form_record()
-    selection_sort(z, ntotal)
+    selection_sort(z, total_size)
     f = scale_factors(a)
-    dist = [ks_distance(TAILS[law], z, ntotal, f[SCALE_FACTOR_OF_LAW[law]]) for law in range(7)]
+    dist = [ks_distance(TAILS[law], z, total_size, f[SCALE_FACTOR_OF_LAW[law]]) for law in range(7)]
     # report
     for law in range(7):
         out += b'  ' + text_field(LABELS[law], 30) + fixed_point(dist[law], 10, 5) + b'\r\n'
