@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
 # Times every program on worst-case data at its data-model limits and prints a
-# table of wall time (the median of BENCH_RUNS runs, default 5, in
+# table of wall time (the median of BENCH_RUNS runs, default 11, in
 # milliseconds) and peak memory (GNU time). Data sets: all-distinct values,
 # all-tied values, and distinct values with one huge outlier.
-#   bench/run.sh [build-dir]     (default build/release; build it first)
+#   bench/run.sh [build-dir]     (default build/release; build it first,
+#                                 e.g. with tools/run-example)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
-runs=${BENCH_RUNS:-5}
+runs=${BENCH_RUNS:-11}
+for prog in trendrank homorank multicomp anovaf distsearch cdfplot boxplot; do
+  if [ ! -x "$build/$prog/$prog" ]; then
+    echo "bench/run.sh: $build/$prog/$prog is not built; run tools/run-example first" >&2
+    exit 2
+  fi
+done
+if [ ! -x /usr/bin/time ]; then  # GNU time measures the peak memory
+  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq time
+fi
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
