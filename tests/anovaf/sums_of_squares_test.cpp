@@ -89,9 +89,11 @@ TEST(AnovafSumsOfSquares, DecimalDataBitForBit) {
   // sums in single after each group's even part, an odd group's last squares
   // added to the stored values; the F divisor, the within mean square, kept in
   // double (rounded to single it gives one unit more in the last place of F
-  // for both sets).
+  // for every set).
   // Summing an odd group's last squares into the unrounded pair instead gives
-  // a total of 3695.05054 for the three groups.
+  // a total of 3695.05054 for the three groups, and moves the within sum of
+  // the second two-and-three set (254.06500, total 387.62802, between
+  // 133.56302; F follows from those two).
   struct Case {
     const char* name;
     Groups groups;
@@ -110,6 +112,11 @@ TEST(AnovafSumsOfSquares, DecimalDataBitForBit) {
        0x3F53333Au,   // 0.82500
        0x42279169u,   // 41.89200
        0x431555A0u},  // 149.33447
+      {"sizes 2 3, within moved by the last square",
+       {{0.9f, 4.0f}, {10.8f, 3.1f, 25.1f}},
+       0x437E10A4u,   // 254.06500
+       0x43C1D063u,   // 387.62802
+       0x3FC9DED1u},  // 1.57711
   };
   for (const Case& tc : cases) {
     auto state = analysed(tc.groups);

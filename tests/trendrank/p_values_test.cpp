@@ -81,6 +81,17 @@ TEST(StatisticsAndPValues, SimulatedPValuesFollowTheObservedStatistic) {
   }
 }
 
+TEST(StatisticsAndPValues, SimulatedTrendEqualToObservedCounts) {
+  // (31..60),(1..30) in decreasing order: the observed trend is 0. A simulated
+  // pair in decreasing order pools to one fitted value, and in many
+  // repetitions its trend is exactly 0 as well; such a tie counts as at least
+  // the observed trend, so every repetition counts.
+  auto st = state_with({ramp(30, 31, 1), ramp(30, 1, 1)});
+  trendrank::statistics_and_p_values(*st);
+  EXPECT_EQ(st->trend.normalized, 0.0f);
+  EXPECT_EQ(st->trend.p_at_least, 0.9999f);
+}
+
 TEST(StatisticsAndPValues, DegenerateCases) {
   struct Case {
     const char* name;
