@@ -100,6 +100,8 @@ TEST(FreeFormInput, RealsRoundOnceToSingle) {
       {"1e-3\n", 0.001f, 0},
       {"1.5D2\n", 150.0f, 0},
       {"-.5\n", -0.5f, 0},
+      {".005\n", 0.005f, 0},  // zeros after the point are not leading zeros: kept
+      {"-.005\n", -0.005f, 0},
       {"1e-50\n", 0.0f, 0},  // underflow accepted
       {"3.4028235e38\n", 3.4028235e38f, 0},
       {"1x5\n", 105.0f, 4},  // bad character read as 0

@@ -10,6 +10,7 @@
 #include "console/cp932.h"
 #include "homorank/state.h"
 #include "homorank/test_helpers.h"
+#include "support/floats.h"
 #include "support/groups.h"
 
 namespace {
@@ -54,6 +55,16 @@ TEST(KruskalWallisNormalized, TieCorrectionAndDegenerate) {
   const float h = homorank::kruskal_wallis_normalized(equal, 3, 0.0f);
   EXPECT_TRUE(std::isnan(h));
   EXPECT_TRUE(std::signbit(h));  // the NaN of 0/0
+}
+
+TEST(KruskalWallisNormalized, SpreadStaysDouble) {
+  // Ranks 1..1000 spread by (1000^3 - 1000)/12 = 83333250, which single precision would store as
+  // 83333248; TR 750500 sits where that changes H: 750500 * 999 / 83333250 = 9006/1001 stores as
+  // 8.9970026 (0x410ff3b9), over 83333248 as 8.99700356 (0x410ff3ba).
+  std::vector<float> ranks(1000);
+  for (int a = 0; a < 1000; ++a) ranks[a] = static_cast<float>(a + 1);
+  EXPECT_EQ(testsupport::bits(homorank::kruskal_wallis_normalized(ranks.data(), 1000, 750500.0f)),
+            0x410ff3b9u);
 }
 
 // The P-value line of a run.
