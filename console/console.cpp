@@ -377,9 +377,21 @@ int run_program(const Io& io, const std::function<void(Console&)>& body) {
 
 int main_stdio(int (*run)(const Io&)) {
   std::signal(SIGPIPE, SIG_IGN);
-  std::ios::sync_with_stdio(false);
-  Io io{std::cin, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1};
-  return run(io);
+  try {
+    std::ios::sync_with_stdio(false);
+    Io io{std::cin, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1};
+    return run(io);
+  } catch (const std::bad_alloc&) {
+    // Memory ran out before the run could set up its console (the stream
+    // buffers), or while it wrote the summary: the same message and status as
+    // running out during the run, from a fixed text that needs no memory.
+    std::fputs("fault 1007 (severity 16): out of memory; the run stops\r\n"
+               "message summary: number, severity, count\r\n"
+               "  1007  16  1\r\n"
+               "exit status 16\r\n",
+               stderr);
+    return kFault;
+  }
 }
 
 }  // namespace con

@@ -148,7 +148,9 @@ int run_program(const Io& io, const std::function<void(Console&)>& body);
 
 // For main(): binary-safe standard streams, prompts flushed before reads when
 // standard output is a terminal, and SIGPIPE ignored so that writing to a
-// closed pipe fails like any other write (status 16). Returns the exit status.
+// closed pipe fails like any other write (status 16). Running out of memory,
+// even before the run starts, ends with status 16 and its message. Returns the
+// exit status.
 int main_stdio(int (*run)(const Io&));
 
 }  // namespace con

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <new>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -184,6 +185,19 @@ TEST(Messages, FailedOutputStopsWithStatus16) {
   EXPECT_FALSE(after);
   EXPECT_NE(err.str().find("standard output could not be written"), std::string::npos);
   EXPECT_NE(err.str().find("1007  16  1\r\n"), std::string::npos);  // reported once
+}
+
+// Memory that runs out outside the run's own frame (while the standard
+// streams are set up, or the summary is written) ends with status 16 and the
+// out-of-memory message, not an abort.
+TEST(Messages, OutOfMemoryBeforeTheRunEndsWithStatus16) {
+  testing::internal::CaptureStderr();
+  const int status = con::main_stdio([](const con::Io&) -> int { throw std::bad_alloc(); });
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(status, 16);
+  EXPECT_NE(err.find("fault 1007 (severity 16): out of memory; the run stops\r\n"),
+            std::string::npos);
+  EXPECT_NE(err.find("exit status 16\r\n"), std::string::npos);
 }
 
 TEST(Messages, HighBytesAreBadCharactersAndLinesEndWithCrLf) {
