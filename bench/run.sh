@@ -9,15 +9,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
 runs=${BENCH_RUNS:-11}
-for prog in trendrank homorank multicomp anovaf distsearch cdfplot boxplot; do
+source tools/lib.sh
+for prog in "${programs[@]}"; do
   if [ ! -x "$build/$prog/$prog" ]; then
     echo "bench/run.sh: $build/$prog/$prog is not built; run tools/run-example first" >&2
     exit 2
   fi
 done
-if [ ! -x /usr/bin/time ]; then  # GNU time measures the peak memory
-  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq time
-fi
+install_missing time  # GNU time measures the peak memory
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 

@@ -1,8 +1,9 @@
-# The seven programs. Each directory holds the program's routines (built into
+# The seven programs, listed once in programs.txt (the tools read it too). Each directory holds the program's routines (built into
 # <name>_lib) and main.cpp (a thin wrapper around <name>::run). Includes are
 # rooted at the top of the tree ("anovaf/state.h"), which common/ exports, so
 # no program folder is an include path of its own.
-set(GR_PROGRAMS trendrank homorank multicomp anovaf distsearch cdfplot boxplot)
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/programs.txt GR_PROGRAMS)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/programs.txt)
 
 # gr_program(<name> [LIBS <libs>...]): builds <name>_lib from every .cpp of the
 # directory except main.cpp, and the executable <name> from main.cpp.

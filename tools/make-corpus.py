@@ -23,9 +23,14 @@ import os
 import random
 import sys
 
+# The programs, in the order of the one list that the build and tools share.
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cmake",
+                       "programs.txt")) as listing:
+    PROGRAMS = listing.read().split()
+
 # name: (largest group, largest total, smallest group, reads a level,
 #        reads the tie decimals first, has the 30-observation switch)
-PROGRAMS = {
+LIMITS = {
     "trendrank": (100, 1000, 1, True, False, True),
     "homorank": (100, 1000, 1, True, False, True),
     "multicomp": (50, 500, 1, True, False, False),
@@ -201,7 +206,7 @@ def answer(rng, items, sep):
 
 
 def data_set(rng, i, name):
-    limits = PROGRAMS[name]
+    limits = LIMITS[name]
     has_level, has_decimals = limits[3], limits[4]
     k = i % 10 + 1
     k, sizes = sizes_for(rng, i, k, limits)
@@ -226,6 +231,9 @@ def main():
     ap.add_argument("--seed", type=int, default=12031)
     ap.add_argument("--program", nargs="*", default=list(PROGRAMS))
     args = ap.parse_args()
+    unknown = [name for name in PROGRAMS if name not in LIMITS]
+    if unknown:
+        sys.exit("make-corpus.py: no data-model limits for " + " ".join(unknown))
     for p, name in enumerate(PROGRAMS):
         if name not in args.program:
             continue
