@@ -1,8 +1,8 @@
 // State of the numeric integration library for one run: the quadrature's
-// node and weight tables, built on its first call, the working values of its
-// current call, and the level and unit of the condition messages with the
-// sink they go to. Make one per run; nothing in the library is kept anywhere
-// else. Condition messages reach the outside world only through a MessageSink.
+// node and weight tables, built on its first call, and the level and unit of
+// the condition messages with the sink they go to. Make one per run; nothing
+// in the library is kept anywhere else. Condition messages reach the outside
+// world only through a MessageSink.
 #ifndef NUMLIB_LIBRARY_H
 #define NUMLIB_LIBRARY_H
 
@@ -34,15 +34,6 @@ struct Library {
   double weights[kTableLength + 1] = {};  // weights[i] = cosh t_i cosh(1.5 sinh t_i)
   int32_t table_length = 0;               // 352
   int32_t total_nodes = 0;                // both sides and the origin, 705
-
-  // Working values of one call, reset by every call.
-  double abscissa = 0.0;                    // the point handed to the integrand
-  double working_absolute_tolerance = 0.0;  // the tolerances as the call adjusts them
-  double working_relative_tolerance = 0.0;
-  double last_left_term = 0.0;             // magnitude of the last left term of level 0
-  double last_right_term = 0.0;            // magnitude of the last right term of level 0
-  double accuracy_exponent = 0.0;          // the tolerances are raised to it
-  double inverse_accuracy_exponent = 0.0;  // the error estimate is raised to it
 
   // Condition messages.
   int32_t message_level = -1;   // negative: no condition messages
