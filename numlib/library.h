@@ -32,7 +32,6 @@ struct Library {
   int32_t newton_steps = 0;               // Newton steps taken to find t_end
   double nodes[kTableLength + 1] = {};    // nodes[i] = sinh(1.5 sinh t_i), i = 1..352
   double weights[kTableLength + 1] = {};  // weights[i] = cosh t_i cosh(1.5 sinh t_i)
-  int32_t table_length = 0;               // 352
   int32_t total_nodes = 0;                // both sides and the origin, 705
 
   // Condition messages.

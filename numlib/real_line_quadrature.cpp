@@ -58,7 +58,6 @@ void build_tables(Library& lib) {
     lib.nodes[i] = std::sinh(u);
     lib.weights[i] = std::cosh(u) * std::cosh(ti);
   }
-  lib.table_length = kTableLength;
   lib.total_nodes = 2 * kTableLength + 1;
   lib.tables_built = true;
 }
