@@ -75,15 +75,10 @@ double range_integrand(const RangeLaw& law, double x, double z) {
 }
 
 double range_distribution(numlib::Library& lib, const RangeLaw& law, double x) {
-  double integral = 0.0;
-  double error_estimate = 0.0;
-  int32_t evaluations = 0;
-  int32_t condition = 0;
-  numlib::integrate_real_line(
-      lib, [&law, x](const double& z) { return range_integrand(law, x, z); }, law.tolerance,
-      law.tolerance, kMinEvaluations, kMaxEvaluations, integral, error_estimate, evaluations,
-      condition);
-  return integral;
+  const numlib::QuadratureResult result = numlib::integrate_real_line(
+      lib, [&law, x](double z) { return range_integrand(law, x, z); }, law.tolerance, law.tolerance,
+      kMinEvaluations, kMaxEvaluations);
+  return result.integral;
 }
 
 }  // namespace multicomp

@@ -1,8 +1,8 @@
 // State of the numeric integration library for one run: the quadrature's
-// node and weight tables, built on its first call, the working values of its
-// current call, and the level and unit of the condition messages with the
-// sink they go to. Make one per run; nothing in the library is kept anywhere
-// else. Condition messages reach the outside world only through a MessageSink.
+// node and weight tables, built on its first call, and the level and unit of
+// the condition messages with the sink they go to. Make one per run; nothing
+// in the library is kept anywhere else. Condition messages reach the outside
+// world only through a MessageSink.
 #ifndef NUMLIB_LIBRARY_H
 #define NUMLIB_LIBRARY_H
 
@@ -32,17 +32,7 @@ struct Library {
   int32_t newton_steps = 0;               // Newton steps taken to find t_end
   double nodes[kTableLength + 1] = {};    // nodes[i] = sinh(1.5 sinh t_i), i = 1..352
   double weights[kTableLength + 1] = {};  // weights[i] = cosh t_i cosh(1.5 sinh t_i)
-  int32_t table_length = 0;               // 352
   int32_t total_nodes = 0;                // both sides and the origin, 705
-
-  // Working values of one call, reset by every call.
-  double abscissa = 0.0;                    // the point handed to the integrand
-  double working_absolute_tolerance = 0.0;  // the tolerances as the call adjusts them
-  double working_relative_tolerance = 0.0;
-  double last_left_term = 0.0;             // magnitude of the last left term of level 0
-  double last_right_term = 0.0;            // magnitude of the last right term of level 0
-  double accuracy_exponent = 0.0;          // the tolerances are raised to it
-  double inverse_accuracy_exponent = 0.0;  // the error estimate is raised to it
 
   // Condition messages.
   int32_t message_level = -1;   // negative: no condition messages

@@ -26,8 +26,7 @@ constexpr const char* kUnitNotice = " *****  MESSAGE UNIT WAS NEGATIVE, SIGN CHA
 
 }  // namespace
 
-void write_condition_message(Library& lib, const int32_t& condition,
-                             const ClassificationCode& code) {
+void write_condition_message(Library& lib, int32_t condition, const ClassificationCode& code) {
   if (lib.message_level < 0) return;
   if (condition < lib.message_level) return;
   con::Record r;
@@ -37,7 +36,7 @@ void write_condition_message(Library& lib, const int32_t& condition,
   emit(lib, lib.message_unit, r.str());
 }
 
-void set_message_level(Library& lib, const int32_t& level, const int32_t& unit) {
+void set_message_level(Library& lib, int32_t level, int32_t unit) {
   lib.message_level = clamp_to_32_bits(static_cast<int64_t>(level) * 10000);
   if (level >= 0) lib.message_unit = unit;
 }

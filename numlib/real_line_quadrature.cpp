@@ -5,7 +5,8 @@
 // nodes between the previous ones, and tested for convergence, for an error
 // estimate that stops improving, and for the rounding level. The tolerances
 // are raised to an accuracy exponent chosen from the accuracy asked for, and
-// the final error estimate to its inverse.
+// the final error estimate to its inverse. Every working value is local to
+// the call; the library keeps only its tables between calls.
 #include "numlib/real_line_quadrature.h"
 
 #include <cmath>
@@ -31,9 +32,9 @@ constexpr double kLevel0Step = 0.09090909090909091;   // 1/11 of the t-range
 constexpr int kNewtonCap = 100;  // the solve takes three steps; the cap only bounds it
 
 void build_tables(Library& lib) {
-  lib.roundoff = unit_roundoff(lib.roundoff);
+  lib.roundoff = kUnitRoundoff;
   lib.negligible = lib.roundoff * 1.0e-30;
-  lib.largest_usable = largest_double(lib.roundoff) * 1.0e-10;
+  lib.largest_usable = kLargestDouble * 1.0e-10;
   const double newton_tolerance = std::sqrt(lib.roundoff);
   // t_end solves 0.75 e^t + t = ln(largest_usable) - ln(0.375) (Newton's method).
   const double target = std::log(lib.largest_usable) - std::log(0.375);
@@ -57,116 +58,128 @@ void build_tables(Library& lib) {
     lib.nodes[i] = std::sinh(u);
     lib.weights[i] = std::cosh(u) * std::cosh(ti);
   }
-  lib.table_length = kTableLength;
   lib.total_nodes = 2 * kTableLength + 1;
   lib.tables_built = true;
 }
 
-// One level-0 term on one side (sign -1 left, +1 right) at node j: evaluates,
-// adds to the node sum, updates the largest term, the side's count of
-// successive small terms and, after the second, its last node.
-void level0_term(Library& lib, const Integrand& f, int32_t j, double sign, int32_t& evaluations,
-                 double& node_sum, double& largest_term, double& last_term, int32_t& small_count,
-                 int32_t& last_node) {
-  lib.abscissa = sign * lib.nodes[j];
-  const double term = f(lib.abscissa) * lib.weights[j];
-  evaluations = evaluations + 1;
-  node_sum = node_sum + term;
-  last_term = std::fabs(term);
-  largest_term = larger_of(largest_term, last_term);
-  const double small = smaller_of(
-      larger_of(
-          larger_of(lib.working_absolute_tolerance, lib.working_relative_tolerance * largest_term),
-          lib.roundoff * largest_term),
-      1.0e-4 * largest_term);
-  if (last_term <= small) {
-    small_count = small_count + 1;
-    if (small_count >= 2) last_node = j - 32;
-  } else {
-    small_count = 0;
+// One tail of level 0: the magnitude of its last term, its count of
+// successive small terms, and the last node it keeps (0 until two successive
+// terms were small).
+struct Tail {
+  double last_term = 0.0;
+  int32_t small_count = 0;
+  int32_t end = 0;
+};
+
+// The sum of level 0 over f(0) and both tails.
+struct Level0 {
+  double node_sum = 0.0;
+  int32_t evaluations = 0;
+  Tail left;
+  Tail right;
+};
+
+// Level 0: f(0) and node pairs at index step 32, cutting each side after two
+// successive terms that are small against the largest term so far. A side
+// never cut ends at the last node.
+Level0 sum_level0(const Library& lib, const Integrand& f, double absolute_tolerance,
+                  double relative_tolerance) {
+  Level0 sum;
+  const double centre = f(0.0);
+  sum.evaluations = 1;
+  sum.node_sum = centre;
+  double largest_term = std::fabs(centre);
+  // The term of one side (sign -1 left, +1 right) at node j.
+  auto add_term = [&](int32_t j, double sign, Tail& tail) {
+    const double x = sign * lib.nodes[j];
+    const double term = f(x) * lib.weights[j];
+    sum.evaluations = sum.evaluations + 1;
+    sum.node_sum = sum.node_sum + term;
+    tail.last_term = std::fabs(term);
+    largest_term = larger_of(largest_term, tail.last_term);
+    const double small =
+        smaller_of(larger_of(larger_of(absolute_tolerance, relative_tolerance * largest_term),
+                             lib.roundoff * largest_term),
+                   1.0e-4 * largest_term);
+    if (tail.last_term <= small) {
+      tail.small_count = tail.small_count + 1;
+      if (tail.small_count >= 2) tail.end = j - 32;
+    } else {
+      tail.small_count = 0;
+    }
+  };
+  for (int32_t j = 32; j <= kTableLength; j += 32) {
+    if (sum.left.end > 0 && sum.right.end > 0) break;
+    if (sum.left.end == 0) add_term(j, -1.0, sum.left);
+    if (sum.right.end == 0) add_term(j, 1.0, sum.right);
   }
+  if (sum.left.end == 0) sum.left.end = kTableLength;
+  if (sum.right.end == 0) sum.right.end = kTableLength;
+  return sum;
+}
+
+// The exponent the tolerances are raised to, from the accuracy asked for.
+double accuracy_exponent(double accuracy) {
+  if (accuracy >= 1.0e-4) return 1.0;
+  if (accuracy >= 1.0e-5) return 0.9;
+  if (accuracy >= 1.0e-10) return 0.8;
+  return 0.75;
 }
 
 }  // namespace
 
-void integrate_real_line(Library& lib, const Integrand& f, const double& absolute_tolerance,
-                         const double& relative_tolerance, const int32_t& min_evaluations,
-                         const int32_t& max_evaluations, double& integral, double& error_estimate,
-                         int32_t& evaluations, int32_t& condition) {
+QuadratureResult integrate_real_line(Library& lib, const Integrand& f, double absolute_tolerance,
+                                     double relative_tolerance, int32_t min_evaluations,
+                                     int32_t max_evaluations) {
   if (!lib.tables_built) build_tables(lib);
 
-  condition = 30000;
+  QuadratureResult result;
   if (absolute_tolerance < 0.0 || relative_tolerance < 0.0 || min_evaluations > max_evaluations ||
       min_evaluations < 0) {
-    write_condition_message(lib, condition, kQuadratureCode);
-    return;
+    result.condition = kBadArguments;
+    write_condition_message(lib, result.condition, kQuadratureCode);
+    return result;
   }
 
-  // Level 0: f(0) and node pairs at index step 32, cutting each side after
-  // two successive small terms.
   const double level0_step = lib.t_end * kLevel0Step;
-  evaluations = 0;
-  lib.abscissa = 0.0;
-  condition = 0;
-  const double centre = f(lib.abscissa);
-  evaluations = 1;
-  double node_sum = centre;
-  double largest_term = std::fabs(centre);
-  lib.working_absolute_tolerance = absolute_tolerance;
-  lib.working_relative_tolerance = relative_tolerance;
-  lib.last_left_term = 0.0;
-  lib.last_right_term = 0.0;
-  int32_t left_end = 0, left_small = 0, right_end = 0, right_small = 0;
-  for (int32_t j = 32; j <= kTableLength; j += 32) {
-    if (left_end > 0 && right_end > 0) break;
-    if (left_end == 0) {
-      level0_term(lib, f, j, -1.0, evaluations, node_sum, largest_term, lib.last_left_term,
-                  left_small, left_end);
-    }
-    if (right_end == 0) {
-      level0_term(lib, f, j, 1.0, evaluations, node_sum, largest_term, lib.last_right_term,
-                  right_small, right_end);
+  const Level0 level0 = sum_level0(lib, f, absolute_tolerance, relative_tolerance);
+  const double node_sum = level0.node_sum;
+  const int32_t left_end = level0.left.end;
+  const int32_t right_end = level0.right.end;
+  int32_t evaluations = level0.evaluations;
+  int32_t condition = kConverged;
+
+  // A tail never small at level 0 sets the tolerances to its last term.
+  double working_absolute_tolerance = absolute_tolerance;
+  double working_relative_tolerance = relative_tolerance;
+  if (level0.left.small_count == 0) {
+    condition = condition + kLeftTailNotSmall;
+    working_absolute_tolerance = level0.left.last_term;
+    working_relative_tolerance = level0.left.last_term;
+    if (std::fabs(node_sum) > lib.negligible) {
+      working_relative_tolerance = level0.left.last_term / std::fabs(node_sum);
     }
   }
-  if (left_end == 0) left_end = kTableLength;
-  if (right_end == 0) right_end = kTableLength;
-  if (left_small == 0) {
-    condition = condition + 1000;
-    lib.working_absolute_tolerance = lib.last_left_term;
-    lib.working_relative_tolerance = lib.last_left_term;
+  if (level0.right.small_count == 0) {
+    condition = condition + kRightTailNotSmall;
+    working_absolute_tolerance = larger_of(level0.right.last_term, working_absolute_tolerance);
+    working_relative_tolerance = working_absolute_tolerance;
     if (std::fabs(node_sum) > lib.negligible) {
-      lib.working_relative_tolerance = lib.last_left_term / std::fabs(node_sum);
-    }
-  }
-  if (right_small == 0) {
-    condition = condition + 2000;
-    lib.working_absolute_tolerance = larger_of(lib.last_right_term, lib.working_absolute_tolerance);
-    lib.working_relative_tolerance = lib.working_absolute_tolerance;
-    if (std::fabs(node_sum) > lib.negligible) {
-      lib.working_relative_tolerance = lib.working_absolute_tolerance / std::fabs(node_sum);
+      working_relative_tolerance = working_absolute_tolerance / std::fabs(node_sum);
     }
   }
   const double level0_integral = node_sum * level0_step * 1.5;
 
   // Accuracy exponent, from the accuracy asked for relative to level 0.
-  double relative_asked = lib.working_absolute_tolerance;
+  double relative_asked = working_absolute_tolerance;
   if (std::fabs(level0_integral) > lib.negligible) {
-    relative_asked = lib.working_absolute_tolerance / std::fabs(level0_integral);
+    relative_asked = working_absolute_tolerance / std::fabs(level0_integral);
   }
-  const double accuracy = larger_of(relative_asked, lib.working_relative_tolerance);
-  if (accuracy >= 1.0e-4) {
-    lib.accuracy_exponent = 1.0;
-  } else if (accuracy >= 1.0e-5) {
-    lib.accuracy_exponent = 0.9;
-  } else if (accuracy >= 1.0e-10) {
-    lib.accuracy_exponent = 0.8;
-  } else {
-    lib.accuracy_exponent = 0.75;
-  }
-  lib.inverse_accuracy_exponent = 1.0 / lib.accuracy_exponent;
+  const double exponent = accuracy_exponent(larger_of(relative_asked, working_relative_tolerance));
+  const double inverse_exponent = 1.0 / exponent;
   const double rounding_level = std::pow(lib.roundoff, 0.75);
-  lib.working_absolute_tolerance = std::pow(lib.working_absolute_tolerance, lib.accuracy_exponent);
-  lib.working_relative_tolerance = std::pow(lib.working_relative_tolerance, lib.accuracy_exponent);
+  working_absolute_tolerance = std::pow(working_absolute_tolerance, exponent);
+  working_relative_tolerance = std::pow(working_relative_tolerance, exponent);
 
   // Halvings.
   const int32_t far_end = right_end > left_end ? right_end : left_end;
@@ -174,6 +187,7 @@ void integrate_real_line(Library& lib, const Integrand& f, const double& absolut
   double step = level0_step;
   double previous_integral = level0_integral;
   double new_integral = level0_integral;
+  double error_estimate = 0.0;
   double previous_error = 0.0;
   int32_t level = 1, growths = 0, halvings_left = 5;
   bool raise = true;  // whether the final error estimate is raised to the inverse exponent
@@ -182,25 +196,23 @@ void integrate_real_line(Library& lib, const Integrand& f, const double& absolut
     double new_sum = 0.0;
     for (int32_t j = half; j <= far_end; j += index_step) {
       if (j <= left_end) {
-        lib.abscissa = -lib.nodes[j];
-        new_sum = new_sum + f(lib.abscissa) * lib.weights[j];
+        new_sum = new_sum + f(-lib.nodes[j]) * lib.weights[j];
         evaluations = evaluations + 1;
       }
       if (j <= right_end) {
-        lib.abscissa = lib.nodes[j];
-        new_sum = new_sum + f(lib.abscissa) * lib.weights[j];
+        new_sum = new_sum + f(lib.nodes[j]) * lib.weights[j];
         evaluations = evaluations + 1;
       }
     }
     new_integral = (previous_integral + 1.5 * step * new_sum) * 0.5;
     error_estimate = std::fabs(previous_integral - new_integral);
     if (evaluations >= min_evaluations) {
-      if (error_estimate <= larger_of(lib.working_relative_tolerance * std::fabs(new_integral),
-                                      lib.working_absolute_tolerance)) {
-        if (condition != 0) {
-          condition = condition + 10000;
+      if (error_estimate <= larger_of(working_relative_tolerance * std::fabs(new_integral),
+                                      working_absolute_tolerance)) {
+        if (condition != kConverged) {
+          condition = condition + kAccuracyNotAssured;
         } else if (absolute_tolerance + relative_tolerance == 0.0) {
-          condition = 10000;
+          condition = kAccuracyNotAssured;
         }
         break;
       }
@@ -208,7 +220,7 @@ void integrate_real_line(Library& lib, const Integrand& f, const double& absolut
         if (error_estimate >= previous_error) {
           growths = growths + 1;
           if (growths >= 2 && level >= 3) {
-            condition = condition + 10000;
+            condition = condition + kAccuracyNotAssured;
             error_estimate = previous_error;
             break;
           }
@@ -217,15 +229,14 @@ void integrate_real_line(Library& lib, const Integrand& f, const double& absolut
         }
       }
       if (error_estimate < rounding_level * std::fabs(new_integral)) {
-        condition = condition + 10000;
-        error_estimate =
-            std::pow(rounding_level * std::fabs(new_integral), lib.inverse_accuracy_exponent);
+        condition = condition + kAccuracyNotAssured;
+        error_estimate = std::pow(rounding_level * std::fabs(new_integral), inverse_exponent);
         raise = false;
         break;
       }
     }
     if (2 * evaluations - 1 > max_evaluations) {
-      condition = condition + 20000;
+      condition = condition + kLimitReached;
       break;
     }
     previous_integral = new_integral;
@@ -235,18 +246,21 @@ void integrate_real_line(Library& lib, const Integrand& f, const double& absolut
     level = level + 1;
     halvings_left = halvings_left - 1;
     if (halvings_left == 0) {
-      if (2 * evaluations - 1 <= lib.total_nodes) condition = condition + 5000;
-      condition = condition + 20000;
+      if (2 * evaluations - 1 <= lib.total_nodes) condition = condition + kLastHalvingWithinNodes;
+      condition = condition + kLimitReached;
       break;
     }
   }
 
   if (raise && error_estimate > lib.negligible) {
-    error_estimate = std::pow(error_estimate, lib.inverse_accuracy_exponent);
+    error_estimate = std::pow(error_estimate, inverse_exponent);
   }
-  integral = new_integral;
-  error_estimate = larger_of(error_estimate, lib.roundoff * std::fabs(new_integral));
-  write_condition_message(lib, condition, kQuadratureCode);
+  result.integral = new_integral;
+  result.error_estimate = larger_of(error_estimate, lib.roundoff * std::fabs(new_integral));
+  result.evaluations = evaluations;
+  result.condition = condition;
+  write_condition_message(lib, result.condition, kQuadratureCode);
+  return result;
 }
 
 }  // namespace numlib

@@ -112,14 +112,10 @@ TEST(WriteConditionMessage, AfterEveryQuadrature) {
   Capture cap;
   lib->sink = &cap;
   numlib::set_message_level(*lib, 0, 6);
-  double integral = 0.0, error = 0.0;
-  int32_t evaluations = 0, condition = 0;
   numlib::integrate_real_line(
-      *lib, [](const double&) { return 0.0; }, -1.0, 0.0, 0, 0, integral, error, evaluations,
-      condition);
+      *lib, [](double) { return 0.0; }, -1.0, 0.0, 0, 0);
   numlib::integrate_real_line(
-      *lib, [](const double&) { return 0.0; }, 1e-8, 1e-8, 20, 645, integral, error, evaluations,
-      condition);
+      *lib, [](double) { return 0.0; }, 1e-8, 1e-8, 20, 645);
   const std::vector<std::string> lines = {"6| **** NUML ( G23-31-0101 ) CONDITION 30000 ****",
                                           "6| **** NUML ( G23-31-0101 ) CONDITION     0 ****"};
   EXPECT_EQ(cap.lines, lines);
