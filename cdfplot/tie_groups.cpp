@@ -5,16 +5,17 @@
 // doubles, so values beyond the 32-bit range keep their distinct keys, and
 // NaN keys tie with one another.
 #include <cmath>
+#include <iterator>
 
 #include "cdfplot/state.h"
+#include "console/format.h"
 
 namespace cdfplot {
 
 int32_t tie_factor(int32_t decimals) {
-  static const int32_t kPowersOfTen[kMostTieDecimals + 1] = {
-      1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+  static_assert(kMostTieDecimals < static_cast<int32_t>(std::size(con::kPowersOfTen)));
   if (decimals < 0) return 0;
-  return kPowersOfTen[decimals];
+  return static_cast<int32_t>(con::kPowersOfTen[decimals]);
 }
 
 double tie_key(float v, int32_t factor) {

@@ -16,7 +16,7 @@ namespace common {
 
 namespace {
 
-constexpr int kTerms = 24;  // room for terms j = 1..24 a row
+constexpr int kTerms = 24;  // room for the terms j = 1..24 of a series
 
 // first * (first + 2) * ... with n factors, in double, unrounded.
 double step_product(int32_t n, double first) {
@@ -27,6 +27,24 @@ double step_product(int32_t n, double first) {
     factor = factor + 2.0;
   }
   return product;
+}
+
+// The series of either parity: first + 2 t_1 + ... + 2 t_count in double,
+// where t_j = x^j * common_factor / divisor(j) is formed in double and stored
+// in single before the sum. divisor is the product of the first j odd numbers
+// (odd nu) or even numbers (even nu); count <= 24, no terms for count <= 0.
+double series_sum(double first, float x, float common_factor, int32_t count,
+                  double (*divisor)(const int32_t&)) {
+  float terms[kTerms];  // terms[j - 1] holds t_j
+  for (int32_t j = 1; j <= count; ++j) {
+    terms[j - 1] = static_cast<float>(
+        (chi_square_series_power(x, j) * static_cast<double>(common_factor)) / divisor(j));
+  }
+  double sum = first;
+  for (int32_t j = 1; j <= count; ++j) {
+    sum = sum + (static_cast<double>(terms[j - 1]) + static_cast<double>(terms[j - 1]));
+  }
+  return sum;
 }
 
 }  // namespace
@@ -64,10 +82,8 @@ float chi_square_upper_tail(int32_t nu, float x) {
   if (x == 0.0f) {
     return 1.0f;
   }
-  // Row 0 serves odd nu, row 1 even nu; column 0 the common factor, columns
-  // 1..24 the terms, each stored in single before it is summed.
-  float table[2][kTerms + 1];
-  const int32_t m = (nu + 1) / 2;
+  // The terms of the series after its first value (none for nu <= 2).
+  const int32_t term_count = (nu + 1) / 2 - 1;
   const double xd = static_cast<double>(x);
 
   if (nu - 2 * (nu / 2) == 1) {
@@ -79,34 +95,17 @@ float chi_square_upper_tail(int32_t nu, float x) {
     }
     const float e = static_cast<float>(std::exp(-xd / 2.0));
     const float r = static_cast<float>(std::sqrt(xd * static_cast<double>(kTwoPi)));
-    table[0][0] = static_cast<float>(static_cast<double>(e) / static_cast<double>(r));
-    for (int32_t j = 1; j <= m - 1; ++j) {
-      table[0][j] =
-          static_cast<float>((chi_square_series_power(x, j) * static_cast<double>(table[0][0])) /
-                             product_of_first_odd(j));
-    }
-    double sum = s;
-    for (int32_t j = 1; j <= m - 1; ++j) {
-      sum = sum + (static_cast<double>(table[0][j]) + static_cast<double>(table[0][j]));
-    }
-    return static_cast<float>(sum);
+    const float common_factor = static_cast<float>(static_cast<double>(e) / static_cast<double>(r));
+    return static_cast<float>(series_sum(s, x, common_factor, term_count, product_of_first_odd));
   }
 
   const float e = static_cast<float>(std::exp(-xd / 2.0));
   if (nu == 2) {
     return e;
   }
-  table[1][0] = static_cast<float>(static_cast<double>(e) / 2.0);
-  for (int32_t j = 1; j <= m - 1; ++j) {
-    table[1][j] =
-        static_cast<float>((chi_square_series_power(x, j) * static_cast<double>(table[1][0])) /
-                           product_of_first_even(j));
-  }
-  double sum = static_cast<double>(e);
-  for (int32_t j = 1; j <= m - 1; ++j) {
-    sum = sum + (static_cast<double>(table[1][j]) + static_cast<double>(table[1][j]));
-  }
-  return static_cast<float>(sum);
+  const float common_factor = static_cast<float>(static_cast<double>(e) / 2.0);
+  return static_cast<float>(
+      series_sum(static_cast<double>(e), x, common_factor, term_count, product_of_first_even));
 }
 
 }  // namespace common

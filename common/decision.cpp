@@ -1,8 +1,10 @@
 // Randomized decision between two P values. The fraction h is formed in double
 // from the single values and kept unrounded; u is the next value of the given
-// generator. Conditions are written exactly as the rule reads (pge <= alpha,
-// then pgt < pge && pgt < alpha, then u <= h) so that NaNs take the same
-// branches; the report lines go through the console layer.
+// generator. The conditions are written in the order of the randomized
+// decision rule (reject when p_at_least <= alpha; else, when
+// p_above < p_at_least && p_above < alpha, draw u and reject when u <= h) so
+// that NaNs take the same branches; the report lines go through the console
+// layer.
 #include "common/decision.h"
 
 #include <string>
@@ -23,13 +25,13 @@ void write_level_line(con::Console& c, float alpha) {
                  .text(con::sjis(" パ－セントで, ")));
 }
 
-Decision randomized_decision(float pge, float pgt, float alpha, UniformGenerator& gen) {
+Decision randomized_decision(float p_at_least, float p_above, float alpha, UniformGenerator& gen) {
   Decision d;
-  if (pge <= alpha) {
+  if (p_at_least <= alpha) {
     d.rejected = true;
-  } else if (pgt < pge && pgt < alpha) {
-    const double h = (static_cast<double>(alpha) - static_cast<double>(pgt)) /
-                     (static_cast<double>(pge) - static_cast<double>(pgt));
+  } else if (p_above < p_at_least && p_above < alpha) {
+    const double h = (static_cast<double>(alpha) - static_cast<double>(p_above)) /
+                     (static_cast<double>(p_at_least) - static_cast<double>(p_above));
     const float u = gen.next();
     d.randomized = true;
     d.rejected = static_cast<double>(u) <= h;
@@ -44,16 +46,16 @@ void write_decision(con::Console& c, const Decision& decision, float alpha, std:
   c.write({con::sjis(decision.rejected ? reject : accept)});
 }
 
-void write_p_value_line(con::Console& c, float pge, float pgt, std::string_view head,
+void write_p_value_line(con::Console& c, float p_at_least, float p_above, std::string_view head,
                         bool blank_after) {
   con::Record r;
   r.text(con::sjis(head));
-  if (pge == pgt) {
-    r.f(static_cast<double>(pge), 8, 5).text(con::sjis(" です."));
+  if (p_at_least == p_above) {
+    r.f(static_cast<double>(p_at_least), 8, 5).text(con::sjis(" です."));
   } else {
-    r.f(static_cast<double>(pgt), 8, 5)
+    r.f(static_cast<double>(p_above), 8, 5)
         .text(con::sjis(" から"))
-        .f(static_cast<double>(pge), 8, 5)
+        .f(static_cast<double>(p_at_least), 8, 5)
         .text(con::sjis(" です."));
   }
   c.put_line(r);

@@ -1,8 +1,10 @@
-// The randomized decision at the level alpha and its report lines: reject when
-// pge <= alpha; when pgt < pge and pgt < alpha, draw u and reject when
-// u <= (alpha - pgt) / (pge - pgt); otherwise do not reject. Every comparison
-// with a NaN is false (a NaN P value ends in acceptance, with no draw).
-// Also the P-value line: one value when pge == pgt, else "pgt から pge".
+// The randomized decision at the level alpha and its report lines. With
+// p_at_least = Pr(T >= t) and p_above = Pr(T > t): reject when
+// p_at_least <= alpha; when p_above < p_at_least and p_above < alpha, draw u
+// and reject when u <= (alpha - p_above) / (p_at_least - p_above); otherwise
+// do not reject. Every comparison with a NaN is false (a NaN P value ends in
+// acceptance, with no draw). Also the P-value line: one value when
+// p_at_least == p_above, else "p_above から p_at_least".
 #ifndef COMMON_DECISION_H
 #define COMMON_DECISION_H
 
@@ -29,7 +31,7 @@ struct Decision {
 };
 
 // Decides; draws one value from gen only when the decision is randomized.
-Decision randomized_decision(float pge, float pgt, float alpha, UniformGenerator& gen);
+Decision randomized_decision(float p_at_least, float p_above, float alpha, UniformGenerator& gen);
 
 // The lines of a decision: the randomization line when a draw decided it, the
 // level line, then reject or accept (UTF-8 texts written free-form).
@@ -37,9 +39,9 @@ void write_decision(con::Console& c, const Decision& decision, float alpha, std:
                     std::string_view accept);
 
 // The P-value line (head,F8.5," です.") or (head,F8.5," から",F8.5," です."),
-// the second with pgt first; head is UTF-8 (" P 値は " for the trend test).
+// the second with p_above first; head is UTF-8 (" P 値は " for the trend test).
 // With blank_after an empty line follows.
-void write_p_value_line(con::Console& c, float pge, float pgt, std::string_view head,
+void write_p_value_line(con::Console& c, float p_at_least, float p_above, std::string_view head,
                         bool blank_after);
 
 }  // namespace common

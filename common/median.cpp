@@ -1,8 +1,11 @@
 // Median by split at the mean and selection (expected linear time).
-// The classic method sums x/n in double, splits in input order into L (x <= m)
-// and U (the rest, NaN included), and selection-sorts only the part holding the
-// v-th and t-th smallest values, v = (n+1)/2, t = (n+2)/2; here the same two
-// order statistics are taken with nth_element on the NaN-free values.
+// The results are those of the split-at-the-mean selection method: it sums
+// x/n in double for the mean m, splits in input order into L (x <= m) and U
+// (the rest, NaN included), and selection-sorts ascending only the part
+// holding the low_rank-th and high_rank-th smallest values, low_rank =
+// (n+1)/2 and high_rank = (n+2)/2 (equal for odd n). Here the same two order
+// statistics are taken with nth_element on the NaN-free values, and a NaN is
+// placed where that selection sort would leave it.
 #include "common/median.h"
 
 #include <algorithm>
@@ -53,63 +56,67 @@ float median(const float* x, int32_t n) {
       upper.push_back(x[l]);
     }
   }
-  const int32_t k = static_cast<int32_t>(lower.size());
-  const int32_t j = static_cast<int32_t>(upper.size());
-  const int32_t v = (n + 1) / 2;
-  const int32_t t = (n + 2) / 2;
+  const int32_t lower_count = static_cast<int32_t>(lower.size());
+  const int32_t upper_count = static_cast<int32_t>(upper.size());
+  // The ranks of the two middle values (1-based; equal for odd n).
+  const int32_t low_rank = (n + 1) / 2;
+  const int32_t high_rank = (n + 2) / 2;
 
-  if (k > j) {
-    // Both middle values lie in L, which holds no NaN: they are its v-th and
-    // t-th smallest values.
-    const float a = select_rth(lower, v);
-    const float b = (t == v) ? a : next_after_rth(lower, v);
-    return half_sum(b, a);
+  if (lower_count > upper_count) {
+    // Both middle values lie in L, which holds no NaN: they are its
+    // low_rank-th and high_rank-th smallest values.
+    const float low_value = select_rth(lower, low_rank);
+    const float high_value = (high_rank == low_rank) ? low_value : next_after_rth(lower, low_rank);
+    return half_sum(high_value, low_value);
   }
 
-  if (k < j) {
-    // Both lie in U. Selection-sorting U(1..t-k) ascending never moves a NaN
-    // (nothing is strictly smaller than a NaN, and a NaN is never smaller), so
-    // slot p keeps its NaN or holds the r-th smallest number of U, r being the
-    // count of NaN-free slots in U(1..p).
+  if (lower_count < upper_count) {
+    // Both lie in U. Selection-sorting U(1..high_slot) ascending never moves a
+    // NaN (nothing is strictly smaller than a NaN, and a NaN is never
+    // smaller), so slot p keeps its NaN or holds the r-th smallest number of U,
+    // r being the count of NaN-free slots in U(1..p).
     std::vector<float> numbers;
     numbers.reserve(upper.size());
     for (float y : upper) {
       if (!std::isnan(y)) numbers.push_back(y);
     }
-    const int32_t pv = v - k;  // slots, 1-based
-    const int32_t pt = t - k;
-    int32_t rv = 0;
-    int32_t rt = 0;
-    for (int32_t p = 1; p <= pt; ++p) {
+    // The slots of U (1-based) that end up holding the two middle values.
+    const int32_t low_slot = low_rank - lower_count;
+    const int32_t high_slot = high_rank - lower_count;
+    // The rank among the numbers of U that each slot receives.
+    int32_t low_number_rank = 0;
+    int32_t high_number_rank = 0;
+    for (int32_t p = 1; p <= high_slot; ++p) {
       if (!std::isnan(upper[p - 1])) {
-        if (p <= pv) ++rv;
-        ++rt;
+        if (p <= low_slot) ++low_number_rank;
+        ++high_number_rank;
       }
     }
-    const bool nan_v = std::isnan(upper[pv - 1]);
-    const bool nan_t = std::isnan(upper[pt - 1]);
-    float a = upper[pv - 1];  // the NaN itself when the slot holds one
-    float b = upper[pt - 1];
-    if (!nan_v) a = select_rth(numbers, rv);
-    if (!nan_t) {
-      if (nan_v || rt == rv) {
-        b = nan_v ? select_rth(numbers, rt) : a;
+    const bool low_slot_is_nan = std::isnan(upper[low_slot - 1]);
+    const bool high_slot_is_nan = std::isnan(upper[high_slot - 1]);
+    float low_value = upper[low_slot - 1];  // the NaN itself when the slot holds one
+    float high_value = upper[high_slot - 1];
+    if (!low_slot_is_nan) low_value = select_rth(numbers, low_number_rank);
+    if (!high_slot_is_nan) {
+      if (low_slot_is_nan || high_number_rank == low_number_rank) {
+        high_value = low_slot_is_nan ? select_rth(numbers, high_number_rank) : low_value;
       } else {
-        b = next_after_rth(numbers, rv);  // rt == rv + 1
+        high_value = next_after_rth(numbers, low_number_rank);  // the next rank up
       }
     }
-    return half_sum(a, b);
+    return half_sum(low_value, high_value);
   }
 
-  // k == j: n is even and the middle falls between the parts: the largest of
-  // L and the smallest of U, each scan starting from the first element and
-  // replacing only on a strict comparison (a NaN U(1) stays the minimum).
+  // Parts of equal size: n is even and the middle falls between the parts:
+  // the largest of L and the smallest of U, each scan starting from the first
+  // element and replacing only on a strict comparison (a NaN U(1) stays the
+  // minimum).
   float lo = lower[0];
-  for (int32_t l = 1; l < k; ++l) {
+  for (int32_t l = 1; l < lower_count; ++l) {
     if (lower[l] > lo) lo = lower[l];
   }
   float hi = upper[0];
-  for (int32_t l = 1; l < j; ++l) {
+  for (int32_t l = 1; l < upper_count; ++l) {
     if (upper[l] < hi) hi = upper[l];
   }
   return half_sum(lo, hi);
@@ -131,10 +138,10 @@ float median_of_scratch(float* x, int32_t n) {
 
   float* const split =
       std::partition(x, x + n, [m](float y) { return static_cast<double>(y) <= m; });
-  const int32_t k = static_cast<int32_t>(split - x);
-  const int32_t j = n - k;
-  const int32_t v = (n + 1) / 2;
-  const int32_t t = (n + 2) / 2;
+  const int32_t lower_count = static_cast<int32_t>(split - x);
+  const int32_t upper_count = n - lower_count;
+  const int32_t low_rank = (n + 1) / 2;
+  const int32_t high_rank = (n + 2) / 2;
   // The r-th smallest of part[0..size-1] (1-based), and the least value
   // behind it once it is in place.
   auto rth = [](float* part, int32_t size, int32_t r) {
@@ -144,15 +151,17 @@ float median_of_scratch(float* x, int32_t n) {
   auto next = [](const float* part, int32_t size, int32_t r) {
     return *std::min_element(part + r, part + size);
   };
-  if (k > j) {
-    const float a = rth(x, k, v);
-    const float b = (t == v) ? a : next(x, k, v);
-    return half_sum(b, a);
+  if (lower_count > upper_count) {
+    const float low_value = rth(x, lower_count, low_rank);
+    const float high_value = (high_rank == low_rank) ? low_value : next(x, lower_count, low_rank);
+    return half_sum(high_value, low_value);
   }
-  if (k < j) {
-    const float a = rth(split, j, v - k);
-    const float b = (t == v) ? a : next(split, j, v - k);
-    return half_sum(a, b);
+  if (lower_count < upper_count) {
+    const int32_t low_rank_in_upper = low_rank - lower_count;
+    const float low_value = rth(split, upper_count, low_rank_in_upper);
+    const float high_value =
+        (high_rank == low_rank) ? low_value : next(split, upper_count, low_rank_in_upper);
+    return half_sum(low_value, high_value);
   }
   return half_sum(*std::max_element(x, split), *std::min_element(split, x + n));
 }

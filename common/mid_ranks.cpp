@@ -25,19 +25,21 @@ void mid_ranks_of_first(const float* p, float* r, int32_t m, int32_t n) {
 void mid_ranks(const float* p, float* r, int32_t n) { mid_ranks_of_first(p, r, n, n); }
 
 double rank_sum(const float* r, int32_t n) {
-  double s0 = 0.0;
-  double s1 = 0.0;
-  double s2 = 0.0;
-  double s3 = 0.0;
+  // One running sum for each place in a block of four; the last few values
+  // go to the first sum.
+  double first_of_four = 0.0;
+  double second_of_four = 0.0;
+  double third_of_four = 0.0;
+  double fourth_of_four = 0.0;
   int32_t a = 0;
   for (; a + 4 <= n; a += 4) {
-    s0 += static_cast<double>(r[a]);
-    s1 += static_cast<double>(r[a + 1]);
-    s2 += static_cast<double>(r[a + 2]);
-    s3 += static_cast<double>(r[a + 3]);
+    first_of_four += static_cast<double>(r[a]);
+    second_of_four += static_cast<double>(r[a + 1]);
+    third_of_four += static_cast<double>(r[a + 2]);
+    fourth_of_four += static_cast<double>(r[a + 3]);
   }
-  for (; a < n; ++a) s0 += static_cast<double>(r[a]);
-  return (s0 + s1) + (s2 + s3);
+  for (; a < n; ++a) first_of_four += static_cast<double>(r[a]);
+  return (first_of_four + second_of_four) + (third_of_four + fourth_of_four);
 }
 
 }  // namespace common

@@ -6,7 +6,6 @@
 #include "common/normal_tail.h"
 
 #include <cmath>
-#include <cstdint>
 
 #include "common/constants.h"
 #include "common/invalid_nan.h"
@@ -15,44 +14,56 @@ namespace common {
 
 namespace {
 
-constexpr double kDeepestLevel = 28.0;  // depth of both fractions
-constexpr double kThreshold = 3.0;      // |x| above this takes the tail form
+constexpr int kDeepestLevel = 28;  // depth of both fractions
 
 }  // namespace
 
+double laplace_tail_fraction(double a) {
+  double deeper = 0.0;  // the fraction below the current level
+  for (int level = kDeepestLevel; level >= 1; --level) {
+    deeper = static_cast<double>(level) / (a + deeper);
+  }
+  return a + deeper;
+}
+
+double central_normal_fraction(double x) {
+  double deeper = 0.0;  // the fraction below the current level
+  for (int level = kDeepestLevel; level >= 1; --level) {
+    const double k = static_cast<double>(level);
+    // The fraction below an even level is subtracted, below an odd one added.
+    const double sign = (level % 2 == 0) ? -1.0 : 1.0;
+    deeper = ((x * k) * x) / (((k + k) + 1.0) + sign * deeper);
+  }
+  return 1.0 - deeper;
+}
+
 float normal_upper_tail(float x_in) {
   const double x = static_cast<double>(x_in);
-  const double a = std::fabs(x);
+  const double magnitude = std::fabs(x);
 
   // exp(-x^2/2) in single; for an infinite or NaN x the factor is the NaN of
   // an invalid operation (the exponential of -Inf is not taken as 0 here).
-  float e;
+  float exponential;
   if (std::isfinite(x)) {
-    e = static_cast<float>(std::exp(-(x * x) / 2.0));
+    exponential = static_cast<float>(std::exp(-(x * x) / 2.0));
   } else {
-    e = static_cast<float>(invalid_nan());
+    exponential = static_cast<float>(invalid_nan());
   }
-  const float r = static_cast<float>(std::sqrt(static_cast<double>(kTwoPi)));
+  const float root_two_pi = static_cast<float>(std::sqrt(static_cast<double>(kTwoPi)));
 
-  double g;
-  if (a > kThreshold || std::isnan(x)) {
-    double b = 0.0;
-    for (double k = kDeepestLevel; k >= 1.0; k -= 1.0) {
-      b = k / (a + b);
-    }
-    g = static_cast<double>(e) / ((a + b) * static_cast<double>(r));
+  // Q(|x|): phi(|x|) over the tail fraction, or one half less the integral
+  // from 0 to |x|.
+  double tail_of_magnitude;
+  if (magnitude > kCentralFractionLimit || std::isnan(x)) {
+    tail_of_magnitude = static_cast<double>(exponential) /
+                        (laplace_tail_fraction(magnitude) * static_cast<double>(root_two_pi));
   } else {
-    double b = 0.0;
-    int level = 28;
-    for (double k = kDeepestLevel; k >= 1.0; k -= 1.0, --level) {
-      const double s = (level % 2 == 0) ? -1.0 : 1.0;
-      b = ((x * k) * x) / (((k + k) + 1.0) + s * b);
-    }
-    g = 0.5 - (a * static_cast<double>(e)) / ((1.0 - b) * static_cast<double>(r));
+    tail_of_magnitude = 0.5 - (magnitude * static_cast<double>(exponential)) /
+                                  (central_normal_fraction(x) * static_cast<double>(root_two_pi));
   }
 
-  if (x >= 0.0) return static_cast<float>(g);
-  return static_cast<float>(1.0 - g);
+  if (x >= 0.0) return static_cast<float>(tail_of_magnitude);
+  return static_cast<float>(1.0 - tail_of_magnitude);
 }
 
 }  // namespace common

@@ -1,8 +1,9 @@
 // Group means (each x/n added separately, in double, stored single) and the
-// pooled residuals (x - mean) / c, c = sqrt(1 - 1/n) rounded to single; the
-// difference and the quotient are formed in double and rounded once.
-// A group of one has c = 0 and gives the NaN of 0/0; groups of size zero or
-// less contribute nothing. The sizes are at most 1000 (checked on reading).
+// pooled residuals (x - mean) / size_correction, size_correction =
+// sqrt(1 - 1/n) rounded to single; the difference and the quotient are formed
+// in double and rounded once. A group of one has a size correction of 0 and
+// gives the NaN of 0/0; groups of size zero or less contribute nothing. The
+// sizes are at most 1000 (checked on reading).
 #include "common/residuals.h"
 
 #include <cmath>
@@ -26,11 +27,11 @@ int32_t pooled_residuals(const GroupData& data, const float means[kMaxGroups], f
   for (int i = 0; i < data.groups(); ++i) {
     const int n = data.count(i);
     if (n <= 0) continue;
-    const float c = static_cast<float>(std::sqrt(1.0 - 1.0 / static_cast<double>(n)));
+    const float size_correction = static_cast<float>(std::sqrt(1.0 - 1.0 / static_cast<double>(n)));
     const double m = static_cast<double>(means[i]);
     for (int j = 0; j < n; ++j) {
       residuals[k] = static_cast<float>((static_cast<double>(data.observations[i][j]) - m) /
-                                        static_cast<double>(c));
+                                        static_cast<double>(size_correction));
       ++k;
     }
   }

@@ -32,18 +32,11 @@ float next_uniform(uint32_t& x) {
 
 UniformGenerator UniformGenerator::at_state(uint32_t x) {
   UniformGenerator g;
-  g.x_ = x;
-  g.started_ = true;
+  g.start_at(x);
   return g;
 }
 
-float UniformGenerator::next() {
-  if (!started_) {
-    x_ = kUniformSeed;
-    started_ = true;
-  }
-  return next_uniform(x_);
-}
+float UniformGenerator::next() { return next_uniform(started_state()); }
 
 // One exchange of the partial shuffle at q for the draw of state x, the step
 // partial_shuffle takes with u = x / 2^31 rounded to single. That u is the
@@ -62,49 +55,42 @@ inline void exchange(float* r, int32_t q, uint32_t x) {
 bool UniformGenerator::shuffle(float* r, int32_t n, int32_t m) {
   if (m <= 0) return true;
   if (m > n) return false;
-  if (!started_) {
-    x_ = kUniformSeed;
-    started_ = true;
-  }
+  uint32_t& current = started_state();
   // Every draw lies in [0, 1], so 0 <= q * u <= q and the conversion is in
   // range. Four states are formed from the same x (four independent products
   // in place of a chain of four); the exchanges still run in order.
-  uint32_t x = x_;
+  uint32_t x = current;
   int32_t q = n;
   const int32_t last = n - m;
   for (; q - 4 >= last; q -= 4) {
-    const uint32_t x1 = (x * kMultiplier) & kLow31;
-    const uint32_t x2 = (x * kMultiplier2) & kLow31;
-    const uint32_t x3 = (x * kMultiplier3) & kLow31;
-    const uint32_t x4 = (x * kMultiplier4) & kLow31;
-    exchange(r, q, x1);
-    exchange(r, q - 1, x2);
-    exchange(r, q - 2, x3);
-    exchange(r, q - 3, x4);
-    x = x4;
+    const uint32_t one_step = (x * kMultiplier) & kLow31;
+    const uint32_t two_steps = (x * kMultiplier2) & kLow31;
+    const uint32_t three_steps = (x * kMultiplier3) & kLow31;
+    const uint32_t four_steps = (x * kMultiplier4) & kLow31;
+    exchange(r, q, one_step);
+    exchange(r, q - 1, two_steps);
+    exchange(r, q - 2, three_steps);
+    exchange(r, q - 3, four_steps);
+    x = four_steps;
   }
   for (; q > last; --q) {
     x = (x * kMultiplier) & kLow31;
     exchange(r, q, x);
   }
-  x_ = x;
+  current = x;
   return true;
 }
 
 NonzeroUniformGenerator NonzeroUniformGenerator::at_state(uint32_t x) {
   NonzeroUniformGenerator g;
-  g.x_ = x;
-  g.started_ = true;
+  g.start_at(x);
   return g;
 }
 
 float NonzeroUniformGenerator::next() {
-  if (!started_) {
-    x_ = kNonzeroUniformSeed;
-    started_ = true;
-  }
-  float u = next_uniform(x_);
-  if (u == 0.0f || u == 1.0f) u = next_uniform(x_);
+  uint32_t& current = started_state();
+  float u = next_uniform(current);
+  if (u == 0.0f || u == 1.0f) u = next_uniform(current);
   return u;
 }
 

@@ -2,8 +2,8 @@
 // u = x / 2^31 rounded to single precision (so u is never 0 and is exactly 1.0
 // when x >= 2^31 - 64), and the partial random permutation it drives.
 // Each generator object is one state per run, started from its seed on the
-// first draw: UniformGenerator (seed 1077) and NonzeroUniformGenerator (seed 16087, 0.0/1.0
-// replaced).
+// first draw: UniformGenerator (seed 1077) and NonzeroUniformGenerator (seed
+// 16087, 0.0/1.0 replaced), both built on GeneratorState.
 #ifndef COMMON_UNIFORM_GENERATOR_H
 #define COMMON_UNIFORM_GENERATOR_H
 
@@ -17,35 +17,54 @@ constexpr uint32_t kNonzeroUniformSeed = 16087u;  // normal deviates of the tren
 // Steps x once (low 31 bits of 48828125 x) and returns x / 2^31 in single.
 float next_uniform(uint32_t& x);
 
-// The first generator: permutations and randomized decisions.
-class UniformGenerator {
+// What both generators keep: the state x, and whether the first draw has set
+// it to the generator's seed.
+class GeneratorState {
  public:
-  UniformGenerator() = default;
+  // x as the last draw left it; 0 before the first draw.
+  uint32_t state() const { return x_; }
+
+ protected:
+  explicit GeneratorState(uint32_t seed) : seed_(seed) {}
+  // The state the next draw steps from: the seed before the first draw.
+  uint32_t& started_state() {
+    if (!started_) {
+      x_ = seed_;
+      started_ = true;
+    }
+    return x_;
+  }
+  // Counts as started, with the next draw stepping from x (tests).
+  void start_at(uint32_t x) {
+    x_ = x;
+    started_ = true;
+  }
+
+ private:
+  uint32_t seed_;
+  uint32_t x_ = 0;
+  bool started_ = false;
+};
+
+// The first generator: permutations and randomized decisions.
+class UniformGenerator : public GeneratorState {
+ public:
+  UniformGenerator() : GeneratorState(kUniformSeed) {}
   // A generator already started, whose next draw steps from state x (tests).
   static UniformGenerator at_state(uint32_t x);
   float next();
   // partial_shuffle(r, n, u, m) with u[0..m-1] the next m draws, as m calls of
   // next give them, without storing the draws; the same m <= n contract.
   bool shuffle(float* r, int32_t n, int32_t m);
-  uint32_t state() const { return x_; }
-
- private:
-  uint32_t x_ = 0;
-  bool started_ = false;
 };
 
 // The second generator: a draw of exactly 0.0 or 1.0 is replaced, once and
 // without a further test, by the next value of the same state.
-class NonzeroUniformGenerator {
+class NonzeroUniformGenerator : public GeneratorState {
  public:
-  NonzeroUniformGenerator() = default;
+  NonzeroUniformGenerator() : GeneratorState(kNonzeroUniformSeed) {}
   static NonzeroUniformGenerator at_state(uint32_t x);
   float next();
-  uint32_t state() const { return x_; }
-
- private:
-  uint32_t x_ = 0;
-  bool started_ = false;
 };
 
 // Partial Fisher-Yates shuffle from the end: for t = 1..m, with q = n - t + 1,

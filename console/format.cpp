@@ -30,9 +30,6 @@ std::string printf_double(const char* fmt, int prec, double x) {
   return s;
 }
 
-constexpr uint64_t kPowers10[10] = {1,         10,         100,         1000,        10000,
-                                    100000,    1000000,    10000000,    100000000,   1000000000};
-
 // |x| * 10^d rounded to the nearest whole number, half to even, for a finite
 // |x| < 2^30 and 0 <= d <= 9. |x| = m / 2^s exactly, with m < 2^53 a whole
 // number and s >= 23; m * 10^d < 2^83 is exact in 128 bits, and the remainder
@@ -43,7 +40,7 @@ uint64_t scaled_round_half_even(double x, int d) {
   const uint64_t m = static_cast<uint64_t>(std::ldexp(frac, 53));
   const int s = 53 - e;
   if (s >= 128) return 0;  // below 2^-75: far under half a unit of the last place
-  const unsigned __int128 p = static_cast<unsigned __int128>(m) * kPowers10[d];
+  const unsigned __int128 p = static_cast<unsigned __int128>(m) * kPowersOfTen[d];
   unsigned __int128 q = p >> s;
   const unsigned __int128 r = p - (q << s);
   const unsigned __int128 half = static_cast<unsigned __int128>(1) << (s - 1);
@@ -63,8 +60,8 @@ std::string fixed_text(double x, int d) {
   char buf[32];
   char* end = buf + sizeof buf;
   char* p = end;
-  uint64_t whole = n / kPowers10[d];
-  uint64_t part = n % kPowers10[d];
+  uint64_t whole = n / kPowersOfTen[d];
+  uint64_t part = n % kPowersOfTen[d];
   for (int k = 0; k < d; ++k) {
     *--p = static_cast<char>('0' + part % 10);
     part /= 10;

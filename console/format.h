@@ -17,6 +17,11 @@
 
 namespace con {
 
+// 10^0 .. 10^9, exact: the scales of the Fw.d digits and of cdfplot's tie
+// keys.
+inline constexpr uint64_t kPowersOfTen[10] = {1,      10,      100,      1000,      10000,
+                                              100000, 1000000, 10000000, 100000000, 1000000000};
+
 std::string free_single(float x);
 std::string free_double(double x);
 std::string free_int(int64_t v);

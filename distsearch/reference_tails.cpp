@@ -35,20 +35,21 @@ float outlier_mixture_tail(float x, float step) {
 
 }  // namespace
 
-// Q(x) = 0.95 Qn(x sqrt7/sqrt5) + 0.05 Qn(x sqrt7/sqrt45): the mixture
-// divided by sqrt(1.4) to unit variance. Both normal arguments are rounded to
-// single before the normal tail is taken.
+// Q(x) = 0.95 Qn(x sqrt7/sqrt5) + 0.05 Qn(x sqrt7/sqrt45): the mixture of a
+// main normal part (weight 0.95, variance 1) and a wide one (weight 0.05,
+// variance 9), divided by sqrt(1.4) to unit variance. Both normal arguments
+// are rounded to single before the normal tail is taken.
 float normal_mixture_tail(float x) {
   const float root7 = single_precision_root(7.0f);
   const float root5 = single_precision_root(5.0f);
   const float root45 = single_precision_root(45.0f);
   const double v = static_cast<double>(x) * static_cast<double>(root7);
-  const float u1 = static_cast<float>(v / static_cast<double>(root5));
-  const float u2 = static_cast<float>(v / static_cast<double>(root45));
-  const float p1 = common::normal_upper_tail(u1);
-  const float p2 = common::normal_upper_tail(u2);
-  return static_cast<float>(static_cast<double>(p1) * static_cast<double>(0.95f) +
-                            static_cast<double>(p2) * static_cast<double>(0.05f));
+  const float main_argument = static_cast<float>(v / static_cast<double>(root5));
+  const float wide_argument = static_cast<float>(v / static_cast<double>(root45));
+  const float main_tail = common::normal_upper_tail(main_argument);
+  const float wide_tail = common::normal_upper_tail(wide_argument);
+  return static_cast<float>(static_cast<double>(main_tail) * static_cast<double>(0.95f) +
+                            static_cast<double>(wide_tail) * static_cast<double>(0.05f));
 }
 
 // The argument times pi/sqrt(3), rounded to single, into the unit logistic.

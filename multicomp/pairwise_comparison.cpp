@@ -2,9 +2,10 @@
 // the first group's mid-ranks within the pair, each rounded half up; TR = W -
 // N1(N1+N2+1)/2; the critical value is the untied null deviation
 // sqrt(N1 N2 (N1+N2+1)/12) times the percent point. The simultaneous interval
-// for the shift runs from the (KK+1)-th to the (M-KK)-th of the M = N1 N2
-// sorted differences, KK = trunc(single(M/2 - deviation * percent point))
-// (a Hodges-Lehmann type interval).
+// for the shift leaves out the `trimmed` smallest and the `trimmed` largest of
+// the M = N1 N2 sorted differences, trimmed = trunc(single(M/2 - deviation *
+// percent point)): it runs from the (trimmed+1)-th to the (M-trimmed)-th (a
+// Hodges-Lehmann type interval).
 #include <cmath>
 #include <cstdint>
 
@@ -53,11 +54,11 @@ PairComparison compare_pair(const common::GroupData& data, int32_t first, int32_
   // percent point in [0, 200], |M/2 - product| < 30000 and both indices lie
   // in 1..M.
   const int32_t m = n1 * n2;
-  const int32_t kk =
+  const int32_t trimmed =
       static_cast<int32_t>(static_cast<float>(static_cast<double>(m) / 2.0 - product));
-  int32_t lower = kk + 1;
+  int32_t lower = trimmed + 1;
   if (lower <= 1) lower = 1;
-  int32_t upper = m - kk;
+  int32_t upper = m - trimmed;
   if (upper > m) upper = m;
   float differences[kMaxDifferences] = {};
   sorted_pair_differences(pair, n1, n2, differences);

@@ -1,5 +1,6 @@
-// The randomized decision: which branch each (pge, pgt, alpha) takes, when a
-// value is drawn, the NaN branches, and the bytes of the level and P lines.
+// The randomized decision: which branch each (p_at_least, p_above, alpha)
+// takes, when a value is drawn, the NaN branches, and the bytes of the level
+// and P lines.
 #include "common/decision.h"
 
 #include <gtest/gtest.h>
@@ -24,10 +25,10 @@ struct Outcome {
   uint32_t state_after;
 };
 
-Outcome run(float pge, float pgt, float alpha, common::UniformGenerator gen) {
+Outcome run(float p_at_least, float p_above, float alpha, common::UniformGenerator gen) {
   Outcome o;
   o.out = testsupport::printed([&](con::Console& c) {
-    const common::Decision d = common::randomized_decision(pge, pgt, alpha, gen);
+    const common::Decision d = common::randomized_decision(p_at_least, p_above, alpha, gen);
     common::write_decision(c, d, alpha, common::kRejectHomogeneity, common::kAcceptHomogeneity);
     o.rejected = d.rejected;
   });
@@ -39,30 +40,30 @@ TEST(Decision, Branches) {
   const float nan = std::nanf("");
   struct Case {
     const char* name;
-    float pge, pgt, alpha;
+    float p_at_least, p_above, alpha;
     bool drawn;
     std::string lines;
   };
   const Case cases[] = {
-      {"pge = pgt below alpha", 0.03f, 0.03f, 0.05f, false, kLevel5 + kReject},
-      {"pge equals alpha", 0.05f, 0.01f, 0.05f, false, kLevel5 + kReject},
-      {"pgt equals alpha", 0.06f, 0.05f, 0.05f, false, kLevel5 + kAccept},
-      {"pgt above alpha", 0.5f, 0.4f, 0.05f, false, kLevel5 + kAccept},
+      {"p_at_least = p_above below alpha", 0.03f, 0.03f, 0.05f, false, kLevel5 + kReject},
+      {"p_at_least equals alpha", 0.05f, 0.01f, 0.05f, false, kLevel5 + kReject},
+      {"p_above equals alpha", 0.06f, 0.05f, 0.05f, false, kLevel5 + kAccept},
+      {"p_above above alpha", 0.5f, 0.4f, 0.05f, false, kLevel5 + kAccept},
       {"both above, equal", 0.2f, 0.2f, 0.05f, false, kLevel5 + kAccept},
-      {"NaN pge", nan, 0.01f, 0.05f, false, kLevel5 + kAccept},
-      {"NaN pgt", 0.06f, nan, 0.05f, false, kLevel5 + kAccept},
+      {"NaN p_at_least", nan, 0.01f, 0.05f, false, kLevel5 + kAccept},
+      {"NaN p_above", 0.06f, nan, 0.05f, false, kLevel5 + kAccept},
   };
   for (const Case& tc : cases) {
-    Outcome o = run(tc.pge, tc.pgt, tc.alpha, common::UniformGenerator());
+    Outcome o = run(tc.p_at_least, tc.p_above, tc.alpha, common::UniformGenerator());
     EXPECT_EQ(o.out, tc.lines) << tc.name;
     EXPECT_EQ(o.state_after, 0u) << tc.name << ": nothing may be drawn";
   }
 }
 
 TEST(Decision, RandomizedBetweenThePValues) {
-  // pgt = 0.04 < alpha = 0.05 < pge = 0.06: h is about one half. The first draw
-  // of a fresh generator is 0.488144845 (<= h: reject); after one draw the next
-  // is 0.521293581 (> h: accept).
+  // p_above = 0.04 < alpha = 0.05 < p_at_least = 0.06: h is about one half.
+  // The first draw of a fresh generator is 0.488144845 (<= h: reject); after
+  // one draw the next is 0.521293581 (> h: accept).
   const double h = (static_cast<double>(0.05f) - static_cast<double>(0.04f)) /
                    (static_cast<double>(0.06f) - static_cast<double>(0.04f));
   ASSERT_GT(h, 0.4881449);
@@ -101,7 +102,7 @@ TEST(Decision, PValueLine) {
   const float nan = std::nanf("");
   struct Case {
     const char* name;
-    float pge, pgt;
+    float p_at_least, p_above;
     bool blank;
     std::string line;
   };
@@ -110,7 +111,7 @@ TEST(Decision, PValueLine) {
   const std::string from = con::sjis(" から");
   const Case cases[] = {
       {"equal", 0.03f, 0.03f, true, head + " 0.03000" + tail + "\r\n\r\n"},
-      {"range, pgt first", 0.06f, 0.04f, true,
+      {"range, p_above first", 0.06f, 0.04f, true,
        head + " 0.04000" + from + " 0.06000" + tail + "\r\n\r\n"},
       {"no blank line", 0.9999f, 0.9999f, false, head + " 0.99990" + tail + "\r\n"},
       {"NaN takes the range form", nan, nan, false,
@@ -118,7 +119,7 @@ TEST(Decision, PValueLine) {
   };
   for (const Case& tc : cases) {
     EXPECT_EQ(testsupport::printed([&](con::Console& c) {
-                common::write_p_value_line(c, tc.pge, tc.pgt, " P 値は ", tc.blank);
+                common::write_p_value_line(c, tc.p_at_least, tc.p_above, " P 値は ", tc.blank);
               }),
               tc.line)
         << tc.name;
