@@ -54,7 +54,7 @@ void write_report(con::Console& c, const State& state) {
   }
 
   const std::string effect_label = con::sjis(" 標本の主効果は,");
-  for (int j = 0; j < state.data.groups(); ++j) {
+  for (int j = 0; j < state.data.held_group_count(); ++j) {
     common::group_estimate_line(c, j + 1, effect_label, state.group_effects[j]);
   }
 
@@ -62,7 +62,7 @@ void write_report(con::Console& c, const State& state) {
   common::overall_estimate_line(c, con::sjis(" 共通分散は,"), state.common_variance);
 
   const std::string mean_label = con::sjis(" 標本の平均は,");
-  for (int j = 0; j < state.data.groups(); ++j) {
+  for (int j = 0; j < state.data.held_group_count(); ++j) {
     common::group_estimate_line(c, j + 1, mean_label, state.group_means[j]);
   }
 }

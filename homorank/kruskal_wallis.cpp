@@ -41,7 +41,7 @@ float kruskal_wallis_statistic(const common::GroupData& groups, const float* ran
   float statistic = 0.0f;
   const double center = static_cast<double>(n + 1) / 2.0;
   int32_t pos = 0;
-  for (int i = 0; i < groups.groups(); ++i) {
+  for (int i = 0; i < groups.held_group_count(); ++i) {
     const int32_t size = groups.sizes[i];
     float rank_total = 0.0f;
     if (size > 0) {

@@ -17,7 +17,7 @@ LocationEstimates estimate_group_locations(const common::GroupData& groups) {
   common::rank_effects(groups, estimates.effects);
   estimates.centre = common::rank_centre(groups, estimates.effects);
   estimates.grand_mean = common::grand_mean(groups);
-  const int k = groups.groups();
+  const int k = groups.held_group_count();
   common::locations_about(estimates.centre, estimates.effects, k, estimates.locations);
   common::locations_about(estimates.grand_mean, estimates.effects, k, estimates.mean_locations);
   return estimates;

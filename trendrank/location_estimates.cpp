@@ -10,7 +10,7 @@
 namespace trendrank {
 
 void estimate_effects_and_locations(State& st) {
-  const int32_t k = st.groups.groups();
+  const int32_t k = st.groups.held_group_count();
   common::rank_effects(st.groups, st.raw_effects);
   isotonic_fit(k, st.raw_effects, st.group_weights, st.smoothed_effects);
   st.centre = common::rank_centre(st.groups, st.raw_effects);

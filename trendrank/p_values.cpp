@@ -18,7 +18,7 @@ namespace {
 // Simulated statistics of both tests, each counted when at least the observed
 // normalized statistic (unrounded; a NaN observed value counts nothing).
 void simulate_limiting_law(State& st) {
-  const int32_t k = st.groups.groups();
+  const int32_t k = st.groups.held_group_count();
   float shares[common::kMaxGroups + 1] = {};
   float root_shares[common::kMaxGroups + 1] = {};
   float deviates[common::kMaxGroups + 1] = {};
@@ -89,7 +89,7 @@ void rearrange_ranks(State& st) {
 }  // namespace
 
 void statistics_and_p_values(State& st) {
-  const int32_t k = st.groups.groups();
+  const int32_t k = st.groups.held_group_count();
   for (int32_t i = 0; i < k; ++i) st.group_weights[i] = static_cast<float>(st.groups.sizes[i]);
   common::pool_observations(st.groups, st.pooled);
   const int32_t ntot = st.groups.total_size;

@@ -13,10 +13,10 @@ namespace trendrank {
 ArrangementFit arrangement_sums(const common::GroupData& groups, const float* weights,
                                 const float* r, int32_t n) {
   ArrangementFit a;
-  const int32_t k = groups.groups();
+  const int32_t k = groups.held_group_count();
   int32_t pos = 0;
   for (int32_t i = 0; i < k; ++i) {
-    const int32_t ni = groups.count(i);
+    const int32_t ni = groups.held_size(i);
     const double sum = common::rank_sum(r + pos, ni);
     pos += ni;
     a.mean_ranks[i] = static_cast<float>(sum / static_cast<double>(groups.sizes[i]));
