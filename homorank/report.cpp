@@ -27,7 +27,7 @@ void write_ranks(con::Console& c, const float* ranks, int32_t n) {
 void write_mean_ranks(con::Console& c, const State& state) {
   const std::string head = con::sjis("第");
   const std::string tail = con::sjis("群の順位の標本平均は　");
-  for (int i = 0; i < state.groups.held_group_count(); ++i) {
+  for (int i = 0; i < state.data.held_group_count(); ++i) {
     c.write({head, int32_t{i + 1}, tail, state.test.mean_ranks[i]});
   }
   c.write({con::sjis("TRの値は　"), state.test.statistic});
@@ -60,9 +60,9 @@ void write_rank_rows(con::Console& c, const float* ranks, int32_t n) {
 void write_report(con::Console& c, const State& state) {
   const HomogeneityTest& test = state.test;
   const LocationEstimates& estimates = state.estimates;
-  const int k = state.groups.held_group_count();
+  const int k = state.data.held_group_count();
 
-  write_ranks(c, state.ranks, state.groups.total_size);
+  write_ranks(c, state.ranks, state.data.total_size);
   write_mean_ranks(c, state);
 
   c.write({});
@@ -81,7 +81,7 @@ void write_report(con::Console& c, const State& state) {
   c.put_line("");
   common::write_p_value_line(c, test.p.at_least, test.p.above, " 　ｐ値は ", false);
   c.write({});
-  common::write_decision(c, state.decision, state.groups.alpha, common::kRejectHomogeneity,
+  common::write_decision(c, state.decision, state.data.alpha, common::kRejectHomogeneity,
                          common::kAcceptHomogeneity);
   c.write({});
   c.write({con::sjis("*********点推定*********")});

@@ -8,7 +8,7 @@
 namespace trendrank {
 
 void decide_both_tests(State& st) {
-  const float alpha = st.groups.alpha;
+  const float alpha = st.data.alpha;
   st.trend.decision = common::randomized_decision(st.trend.p_at_least, st.trend.p_above, alpha,
                                                   st.permutation_generator);
   st.departure.decision = common::randomized_decision(st.departure.p_at_least, st.departure.p_above,

@@ -25,9 +25,9 @@ const common::DialogueTexts kTexts = {
 }  // namespace
 
 void read_input(con::Console& c, State& st) {
-  common::group_dialogue(c, kTexts, kLargestGroup, common::echo_five_per_line, st.groups);
-  st.grand_mean = common::grand_mean(st.groups);
-  common::refuse_small_groups(c, st.groups, 1);
+  common::group_dialogue(c, kTexts, kLargestGroup, common::echo_five_per_line, st.data);
+  st.grand_mean = common::grand_mean(st.data);
+  common::refuse_small_groups(c, st.data, 1);
 }
 
 }  // namespace trendrank

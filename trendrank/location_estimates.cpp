@@ -10,10 +10,10 @@
 namespace trendrank {
 
 void estimate_effects_and_locations(State& st) {
-  const int32_t k = st.groups.held_group_count();
-  common::rank_effects(st.groups, st.raw_effects);
+  const int32_t k = st.data.held_group_count();
+  common::rank_effects(st.data, st.raw_effects);
   isotonic_fit(k, st.raw_effects, st.group_weights, st.smoothed_effects);
-  st.centre = common::rank_centre(st.groups, st.raw_effects);
+  st.centre = common::rank_centre(st.data, st.raw_effects);
   common::locations_about(st.centre, st.smoothed_effects, k, st.symmetric_locations);
   common::locations_about(st.grand_mean, st.smoothed_effects, k, st.general_locations);
 }

@@ -18,14 +18,14 @@ namespace {
 // Simulated statistics of both tests, each counted when at least the observed
 // normalized statistic (unrounded; a NaN observed value counts nothing).
 void simulate_limiting_law(State& st) {
-  const int32_t k = st.groups.held_group_count();
+  const int32_t k = st.data.held_group_count();
   float shares[common::kMaxGroups + 1] = {};
   float root_shares[common::kMaxGroups + 1] = {};
   float deviates[common::kMaxGroups + 1] = {};
   float fitted[common::kMaxGroups + 1] = {};
-  const double ntot = static_cast<double>(st.groups.total_size);
+  const double ntot = static_cast<double>(st.data.total_size);
   for (int32_t i = 0; i < k; ++i) {
-    shares[i] = static_cast<float>(static_cast<double>(st.groups.sizes[i]) / ntot);
+    shares[i] = static_cast<float>(static_cast<double>(st.data.sizes[i]) / ntot);
   }
   if (k >= 1 && k - 2 * (k / 2) == 1) shares[k] = shares[k - 1];  // the spare slot of an odd K
   const int32_t pairs = (k + 1) / 2;
@@ -69,14 +69,13 @@ void simulate_limiting_law(State& st) {
 // Rearranged sums compared with the observed ones after rounding to four
 // decimals; the ranks are never restored between repetitions.
 void rearrange_ranks(State& st) {
-  const int32_t ntot = st.groups.total_size;
-  const int32_t moved = ntot - st.groups.sizes[0];  // 0 <= moved < ntot: every size is at least 1
+  const int32_t ntot = st.data.total_size;
+  const int32_t moved = ntot - st.data.sizes[0];  // 0 <= moved < ntot: every size is at least 1
   common::TailCounter trend(st.trend.statistic);
   common::TailCounter departure(st.departure.statistic);
   for (int rep = 0; rep < common::kRandomRepeats; ++rep) {
     st.permutation_generator.shuffle(st.ranks, ntot, moved);
-    const TrendAndDeparture sums =
-        arrangement_sums(st.groups, st.group_weights, st.ranks, ntot).sums;
+    const TrendAndDeparture sums = arrangement_sums(st.data, st.group_weights, st.ranks, ntot).sums;
     trend.add(sums.trend);
     departure.add(sums.departure);
   }
@@ -89,19 +88,19 @@ void rearrange_ranks(State& st) {
 }  // namespace
 
 void statistics_and_p_values(State& st) {
-  const int32_t k = st.groups.held_group_count();
-  for (int32_t i = 0; i < k; ++i) st.group_weights[i] = static_cast<float>(st.groups.sizes[i]);
-  common::pool_observations(st.groups, st.pooled);
-  const int32_t ntot = st.groups.total_size;
+  const int32_t k = st.data.held_group_count();
+  for (int32_t i = 0; i < k; ++i) st.group_weights[i] = static_cast<float>(st.data.sizes[i]);
+  common::pool_observations(st.data, st.pooled);
+  const int32_t ntot = st.data.total_size;
   common::mid_ranks(st.pooled, st.ranks, ntot);
-  const TrendAndDeparture sums = arrangement_sums(st.groups, st.group_weights, st.ranks, ntot).sums;
+  const TrendAndDeparture sums = arrangement_sums(st.data, st.group_weights, st.ranks, ntot).sums;
   st.trend.statistic = sums.trend;
   st.departure.statistic = sums.departure;
   const TrendAndDeparture normalized = normalized_statistics(st.ranks, ntot, sums);
   st.trend.normalized = normalized.trend;
   st.departure.normalized = normalized.departure;
 
-  if (common::all_groups_large(st.groups)) {
+  if (common::all_groups_large(st.data)) {
     simulate_limiting_law(st);
   } else {
     rearrange_ranks(st);

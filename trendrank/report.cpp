@@ -42,7 +42,7 @@ void test_lines(con::Console& c, const RankTest& test, float alpha, const char* 
 
 // The effect of every group, the overall value and the location of every group.
 void estimate_block(con::Console& c, const State& st, float overall, const float* locations) {
-  const int32_t k = st.groups.held_group_count();
+  const int32_t k = st.data.held_group_count();
   const std::string effect_label = con::sjis(" 標本の主効果は,");
   const std::string overall_label = con::sjis(" 全平均は,");
   const std::string location_label = con::sjis(" 標本の平均は,");
@@ -57,13 +57,13 @@ void estimate_block(con::Console& c, const State& st, float overall, const float
 }  // namespace
 
 void write_effect_trace(con::Console& c, const State& st) {
-  for (int32_t i = 0; i < st.groups.held_group_count(); ++i) {
+  for (int32_t i = 0; i < st.data.held_group_count(); ++i) {
     c.write({st.group_weights[i], st.raw_effects[i], st.smoothed_effects[i]});
   }
 }
 
 void write_report(con::Console& c, const State& st) {
-  const float alpha = st.groups.alpha;
+  const float alpha = st.data.alpha;
 
   write_effect_trace(c, st);
   c.write({});

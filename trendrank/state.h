@@ -52,8 +52,8 @@ struct NormalPair {
 };
 
 struct State {
-  common::GroupData groups;  // K, the sizes, the observations and the level
-  float grand_mean = 0.0f;   // the arithmetic mean of all observations
+  common::GroupData data;   // K, the sizes, the observations and the level
+  float grand_mean = 0.0f;  // the arithmetic mean of all observations
 
   float group_weights[common::kMaxGroups] = {};  // the group sizes as single values
   float pooled[kLargestTotal] = {};              // the observations of all groups, in group order
@@ -90,12 +90,12 @@ double smallest_block_average(int32_t i, int32_t k, const float* y, const float*
 // writes nothing.
 void isotonic_fit(int32_t k, const float* y, const float* w, float* fit);
 
-// For one arrangement of the ranks r(1..n) over the groups of `groups`: the
+// For one arrangement of the ranks r(1..n) over the groups of `data`: the
 // mean rank of every group, their isotonic fit weighted by `weights`, the
 // trend sum sum N(i)(fit - c)^2 and the departure sum sum N(i)(mean - fit)^2
 // with c = (n+1)/2.
-ArrangementFit arrangement_sums(const common::GroupData& groups, const float* weights,
-                                const float* r, int32_t n);
+ArrangementFit arrangement_sums(const common::GroupData& data, const float* weights, const float* r,
+                                int32_t n);
 
 // Both sums multiplied by (n - 1) / sum (R - (n+1)/2)^2 over the ranks r(1..n);
 // NaN (sign bit set) when every rank is tied.

@@ -67,8 +67,8 @@ std::string report(int k, float statistic, float p_at_least, float p_above, floa
   std::vector<std::vector<float>> groups;
   for (int i = 0; i < k; ++i) groups.push_back({static_cast<float>(i)});
   auto state = std::make_unique<homorank::State>();
-  testsupport::fill_groups(state->groups, groups);
-  state->groups.alpha = alpha;
+  testsupport::fill_groups(state->data, groups);
+  state->data.alpha = alpha;
   state->test.statistic = statistic;
   state->test.normalized = 1.0f;
   state->test.p.at_least = p_at_least;

@@ -40,7 +40,7 @@ TEST(DecideBothTests, DrawInTestOrder) {
   };
   for (const Case& tc : cases) {
     auto st = state_with({{1, 2}, {3, 4}});
-    st->groups.alpha = 0.05f;
+    st->data.alpha = 0.05f;
     st->trend = {1, 1, tc.trend_at_least, tc.trend_above, {}};
     st->departure = {1, 1, tc.departure_at_least, tc.departure_above, {}};
     trendrank::decide_both_tests(*st);

@@ -16,7 +16,7 @@ namespace trendrank_test {
 
 inline std::unique_ptr<trendrank::State> state_with(const std::vector<std::vector<float>>& groups) {
   auto st = std::make_unique<trendrank::State>();
-  testsupport::fill_groups(st->groups, groups);
+  testsupport::fill_groups(st->data, groups);
   return st;
 }
 

@@ -110,12 +110,12 @@ TEST(StatisticsAndPValues, StatisticBeyond32BitsStillOrdersCorrectly) {
   // statistic (about 6.6e7, times 10000 far beyond 32 bits) in the
   // randomization branch. No rearrangement reaches it.
   auto st = std::make_unique<trendrank::State>();
-  st->groups.group_count = 10;
+  st->data.group_count = 10;
   for (int i = 0; i < 10; ++i) {
     const int n = i < 9 ? 100 : 29;
-    st->groups.sizes[i] = n;
-    for (int j = 0; j < n; ++j) st->groups.observations[i][j] = static_cast<float>(i * 1000 + j);
-    st->groups.total_size += n;
+    st->data.sizes[i] = n;
+    for (int j = 0; j < n; ++j) st->data.observations[i][j] = static_cast<float>(i * 1000 + j);
+    st->data.total_size += n;
   }
   trendrank::statistics_and_p_values(*st);
   EXPECT_GT(st->trend.statistic, 6.0e7f);

@@ -25,7 +25,7 @@ TEST(ArrangementSums, TwoGroupsOfTwo) {
     auto st = state_with({{0, 0}, {0, 0}});
     const float weights[2] = {2.0f, 2.0f};
     const trendrank::ArrangementFit a =
-        trendrank::arrangement_sums(st->groups, weights, tc.ranks.data(), 4);
+        trendrank::arrangement_sums(st->data, weights, tc.ranks.data(), 4);
     EXPECT_EQ(a.mean_ranks[0], tc.mean0) << tc.name;
     EXPECT_EQ(a.mean_ranks[1], tc.mean1) << tc.name;
     EXPECT_EQ(a.fitted[0], tc.fitted0) << tc.name;
