@@ -17,14 +17,14 @@ void echo_ten_per_line(con::Console& c, const float* a, int32_t n) {
   common::echo_rows(c, a, n, 10, 1, 6, 2);
 }
 
-void read_input(con::Console& c, State& st) {
+void read_input(con::Console& c, State& state) {
   static const common::DialogueTexts kTexts = {
       "群の個数(",     "以下)を入力して下さい", " つの群サイズを入力して下さい", "第",
       " 群の観測値を", "個入力してください.",   "有意水準を入力して下さい. ",    " 群の観測値は ",
   };
-  common::group_dialogue(c, kTexts, kLargestGroup, echo_ten_per_line, st.data);
+  common::group_dialogue(c, kTexts, kLargestGroup, echo_ten_per_line, state.data);
 
-  const float alpha = st.data.alpha;
+  const float alpha = state.data.alpha;
   const float confidence = static_cast<float>(1.0 - static_cast<double>(alpha));
   c.write({});
   c.write({});
@@ -47,7 +47,7 @@ void read_input(con::Console& c, State& st) {
   c.write({});
 
   // A single group is kept: there is no pair to compare.
-  if (st.data.group_count >= 2) common::refuse_small_groups(c, st.data, 1);
+  if (state.data.group_count >= 2) common::refuse_small_groups(c, state.data, 1);
 }
 
 }  // namespace multicomp

@@ -57,8 +57,8 @@ void write_pair_comparison(con::Console& c, int32_t count, int32_t first, int32_
                  .text(")"));
 }
 
-void write_report(con::Console& c, const State& st) {
-  const float alpha = st.data.alpha;
+void write_report(con::Console& c, const State& state) {
+  const float alpha = state.data.alpha;
   const float percent = static_cast<float>(static_cast<double>(alpha) * 100.0);
   c.put_line(con::Record()
                  .x(3)
@@ -67,14 +67,14 @@ void write_report(con::Console& c, const State& st) {
                  .f(static_cast<double>(percent), 5, 1)
                  .x(1)
                  .text(con::sjis("パーセント点；"))
-                 .f(st.percent_point, 7, 3));
+                 .f(state.percent_point, 7, 3));
 
-  const int32_t k = st.data.group_count;
+  const int32_t k = state.data.group_count;
   int32_t count = 0;
   for (int32_t i = 1; i < k; ++i) {
     for (int32_t j = i + 1; j <= k; ++j) {
       count = count + 1;
-      const PairComparison result = compare_pair(st.data, i, j, st.percent_point);
+      const PairComparison result = compare_pair(state.data, i, j, state.percent_point);
       write_pair_comparison(c, count, i, j, alpha, result);
     }
   }

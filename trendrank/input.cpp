@@ -24,10 +24,10 @@ const common::DialogueTexts kTexts = {
 
 }  // namespace
 
-void read_input(con::Console& c, State& st) {
-  common::group_dialogue(c, kTexts, kLargestGroup, common::echo_five_per_line, st.data);
-  st.grand_mean = common::grand_mean(st.data);
-  common::refuse_small_groups(c, st.data, 1);
+void read_input(con::Console& c, State& state) {
+  common::group_dialogue(c, kTexts, kLargestGroup, common::echo_five_per_line, state.data);
+  state.grand_mean = common::grand_mean(state.data);
+  common::refuse_small_groups(c, state.data, 1);
 }
 
 }  // namespace trendrank

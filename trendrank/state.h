@@ -75,7 +75,7 @@ struct State {
 // Input: the dialogue with its echo of every group; fills groups and
 // grand_mean. Refuses, after the echo, a group with no observation (a size of
 // 0 or below), before any rank is formed.
-void read_input(con::Console& c, State& st);
+void read_input(con::Console& c, State& state);
 
 // The weighted average of y over positions i..j (1-based, inclusive) with
 // weights w, in double.
@@ -109,26 +109,26 @@ NormalPair normal_deviate_pair(common::NonzeroUniformGenerator& gen);
 // the ranks by the permutation generator, or, when every group holds at least
 // 30 observations, from 9999 simulations of the limiting law by the deviate
 // generator.
-void statistics_and_p_values(State& st);
+void statistics_and_p_values(State& state);
 
 // The randomized decisions at the level, the trend test first and then the
 // departure test, each drawing from the permutation generator (after the
 // rearrangements) only when its level falls between its two P values.
-void decide_both_tests(State& st);
+void decide_both_tests(State& state);
 
 // The Hodges-Lehmann raw effects, their isotonic fit weighted by
 // group_weights, the centre, and the location estimates of every group around
 // the centre and around the grand mean.
-void estimate_effects_and_locations(State& st);
+void estimate_effects_and_locations(State& state);
 
 // One unlabelled line per group: weight, raw effect, smoothed effect (the
 // first lines of the report).
-void write_effect_trace(con::Console& c, const State& st);
+void write_effect_trace(con::Console& c, const State& state);
 
 // The report: the effect lines, the title, both tests (statistic, normalized
 // statistic, P value or the range of its two versions, decision), then the
 // estimates for symmetric distributions and for any distribution.
-void write_report(con::Console& c, const State& st);
+void write_report(con::Console& c, const State& state);
 
 }  // namespace trendrank
 
