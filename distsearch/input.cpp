@@ -22,7 +22,7 @@ void read_input(con::Console& c, State& state) {
   texts.group_more = "個入力してください.";
   texts.level = nullptr;
   texts.echo_heading = " 標本(群)目の観測値は ";
-  common::group_dialogue(c, texts, common::kMaxGroupSize, common::echo_five_per_line, state.data);
+  common::group_dialogue(c, texts, kLargestGroup, common::echo_five_per_line, state.data);
   common::refuse_small_groups(c, state.data, 2);
 }
 
