@@ -13,16 +13,27 @@
 
 namespace multicomp {
 
+namespace {
+
+const common::DialogueTexts kDialogueTexts = {
+    "群の個数(",                      // count_head
+    "以下)を入力して下さい",          // count_tail
+    " つの群サイズを入力して下さい",  // sizes
+    "第",                             // group_head
+    " 群の観測値を",                  // group_obs
+    "個入力してください.",            // group_more
+    "有意水準を入力して下さい. ",     // level
+    " 群の観測値は ",                 // echo_heading
+};
+
+}  // namespace
+
 void echo_ten_per_line(con::Console& c, const float* a, int32_t n) {
   common::echo_rows(c, a, n, 10, 1, 6, 2);
 }
 
 void read_input(con::Console& c, State& state) {
-  static const common::DialogueTexts kTexts = {
-      "群の個数(",     "以下)を入力して下さい", " つの群サイズを入力して下さい", "第",
-      " 群の観測値を", "個入力してください.",   "有意水準を入力して下さい. ",    " 群の観測値は ",
-  };
-  common::group_dialogue(c, kTexts, kLargestGroup, echo_ten_per_line, state.data);
+  common::group_dialogue(c, kDialogueTexts, kLargestGroup, echo_ten_per_line, state.data);
 
   const float alpha = state.data.alpha;
   const float confidence = static_cast<float>(1.0 - static_cast<double>(alpha));

@@ -11,7 +11,7 @@ namespace trendrank {
 
 namespace {
 
-const common::DialogueTexts kTexts = {
+const common::DialogueTexts kDialogueTexts = {
     "標本の個数(",                      // count_head
     "以下)を入力して下さい",            // count_tail
     " 個の標本サイズを入力して下さい",  // sizes
@@ -25,7 +25,7 @@ const common::DialogueTexts kTexts = {
 }  // namespace
 
 void read_input(con::Console& c, State& state) {
-  common::group_dialogue(c, kTexts, kLargestGroup, common::echo_five_per_line, state.data);
+  common::group_dialogue(c, kDialogueTexts, kLargestGroup, common::echo_five_per_line, state.data);
   state.grand_mean = common::grand_mean(state.data);
   common::refuse_small_groups(c, state.data, 1);
 }
