@@ -54,14 +54,14 @@ void check_level(con::Console& c, float level) {
 
 void group_dialogue(con::Console& c, const DialogueTexts& t, int max_size, EchoPrinter echo,
                     GroupData& d) {
-  const std::string group_head = con::sjis(t.group_head);
-  const std::string group_obs = con::sjis(t.group_obs);
-  const std::string group_more = con::sjis(t.group_more);
+  const std::string group_head = con::to_cp932(t.group_head);
+  const std::string group_obs = con::to_cp932(t.group_obs);
+  const std::string group_more = con::to_cp932(t.group_more);
 
-  c.write({con::sjis(t.count_head), int32_t{10}, con::sjis(t.count_tail)});
+  c.write({con::to_cp932(t.count_head), int32_t{10}, con::to_cp932(t.count_tail)});
   c.read_int(d.group_count);
   check_groups(c, d.group_count);
-  c.write({d.group_count, con::sjis(t.sizes)});
+  c.write({d.group_count, con::to_cp932(t.sizes)});
   c.read_ints(d.sizes, d.held_group_count());
   check_sizes(c, d, max_size);
 
@@ -73,11 +73,11 @@ void group_dialogue(con::Console& c, const DialogueTexts& t, int max_size, EchoP
     add_to_total(c, d, i);
   }
   if (t.level != nullptr) {
-    c.write({con::sjis(t.level)});
+    c.write({con::to_cp932(t.level)});
     c.read_real(d.alpha);
     check_level(c, d.alpha);
   }
-  const std::string heading = con::sjis(t.echo_heading);
+  const std::string heading = con::to_cp932(t.echo_heading);
   for (int i = 0; i < d.held_group_count(); ++i) {
     c.write({group_head, int32_t{i + 1}, heading});
     echo(c, d.observations[i], d.sizes[i]);

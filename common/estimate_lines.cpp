@@ -7,7 +7,7 @@
 namespace common {
 
 void group_estimate_line(con::Console& c, int64_t group, std::string_view label, float value) {
-  static const std::string kDai = con::sjis("第");
+  static const std::string kDai = con::to_cp932("第");
   c.put_line(
       con::Record().a(kDai, 5).i(group, 5).a(label, 25).x(2).f(static_cast<double>(value), 10, 5));
 }

@@ -26,7 +26,7 @@ const common::DialogueTexts kDialogueTexts = {
 }  // namespace
 
 void read_input(con::Console& c, State& state) {
-  c.write({con::sjis(" 分布を探す.")});
+  c.write({con::to_cp932(" 分布を探す.")});
   c.write({});
   common::group_dialogue(c, kDialogueTexts, kLargestGroup, common::echo_five_per_line, state.data);
   common::refuse_small_groups(c, state.data, 2);

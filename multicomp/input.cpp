@@ -40,21 +40,21 @@ void read_input(con::Console& c, State& state) {
   c.write({});
   c.write({});
   c.write({std::string(56, '-')});
-  c.write({con::sjis("多群モデルにおけるノンパラメトリック多重比較法")});
+  c.write({con::to_cp932("多群モデルにおけるノンパラメトリック多重比較法")});
   c.put_line(con::Record()
                  .x(10)
-                 .text(con::sjis(" 水準"))
+                 .text(con::to_cp932(" 水準"))
                  .x(1)
                  .f(static_cast<double>(alpha), 7, 4)
                  .x(1)
-                 .text(con::sjis("の同時検定と ")));
+                 .text(con::to_cp932("の同時検定と ")));
   c.put_line(con::Record()
                  .x(3)
-                 .text(con::sjis(" 信頼係数"))
+                 .text(con::to_cp932(" 信頼係数"))
                  .x(1)
                  .f(static_cast<double>(confidence), 7, 4)
                  .x(1)
-                 .text(con::sjis("の同時信頼区間を求める.")));
+                 .text(con::to_cp932("の同時信頼区間を求める.")));
   c.write({});
 
   // A single group is kept: there is no pair to compare.

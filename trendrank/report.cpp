@@ -15,20 +15,20 @@ namespace trendrank {
 
 namespace {
 
-void text_line(con::Console& c, const char* utf8) { c.write({con::sjis(utf8)}); }
+void text_line(con::Console& c, const char* utf8) { c.write({con::to_cp932(utf8)}); }
 
 // (/," 検定統計量の値は ",F10.5," です ",/) and (" 正規化検定統計量は",F10.5," です",/).
 void statistic_lines(con::Console& c, float statistic, float normalized) {
   c.put_line("");
   c.put_line(con::Record()
-                 .text(con::sjis(" 検定統計量の値は "))
+                 .text(con::to_cp932(" 検定統計量の値は "))
                  .f(static_cast<double>(statistic), 10, 5)
-                 .text(con::sjis(" です ")));
+                 .text(con::to_cp932(" です ")));
   c.put_line("");
   c.put_line(con::Record()
-                 .text(con::sjis(" 正規化検定統計量は"))
+                 .text(con::to_cp932(" 正規化検定統計量は"))
                  .f(static_cast<double>(normalized), 10, 5)
-                 .text(con::sjis(" です")));
+                 .text(con::to_cp932(" です")));
   c.put_line("");
 }
 
@@ -43,9 +43,9 @@ void test_lines(con::Console& c, const RankTest& test, float alpha, const char* 
 // The effect of every group, the overall value and the location of every group.
 void estimate_block(con::Console& c, const State& state, float overall, const float* locations) {
   const int32_t k = state.data.held_group_count();
-  const std::string effect_label = con::sjis(" 標本の主効果は,");
-  const std::string overall_label = con::sjis(" 全平均は,");
-  const std::string location_label = con::sjis(" 標本の平均は,");
+  const std::string effect_label = con::to_cp932(" 標本の主効果は,");
+  const std::string overall_label = con::to_cp932(" 全平均は,");
+  const std::string location_label = con::to_cp932(" 標本の平均は,");
   for (int32_t i = 0; i < k; ++i) {
     common::group_estimate_line(c, i + 1, effect_label, state.smoothed_effects[i]);
   }

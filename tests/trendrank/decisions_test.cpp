@@ -16,7 +16,7 @@ using trendrank_test::state_with;
 
 // Occurrences of a text line (code page 932, free-form: one leading blank).
 int count_lines(const std::string& out, const char* utf8) {
-  const std::string line = " " + con::sjis(utf8) + "\r\n";
+  const std::string line = " " + con::to_cp932(utf8) + "\r\n";
   int n = 0;
   for (size_t at = out.find(line); at != std::string::npos; at = out.find(line, at + 1)) ++n;
   return n;
