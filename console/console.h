@@ -63,7 +63,7 @@ class Item {
   std::string_view text() const { return text_; }
   int64_t integer() const { return i_; }
   float single() const { return f_; }
-  double dbl() const { return d_; }
+  double double_value() const { return d_; }
 
  private:
   Kind kind_;
