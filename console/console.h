@@ -118,8 +118,6 @@ class Console {
   // none), or 16 when standard error could not be written either.
   int finish();
 
-  std::ostream& out() { return io_.out; }
-
  private:
   friend class Reader;
   void flush_prompt();
