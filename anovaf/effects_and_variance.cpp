@@ -8,7 +8,7 @@ namespace anovaf {
 
 void compute_effects_and_common_variance(State& state) {
   const common::GroupData& data = state.data;
-  for (int j = 0; j < data.groups(); ++j) {
+  for (int j = 0; j < data.held_group_count(); ++j) {
     state.group_effects[j] = static_cast<float>(static_cast<double>(state.group_means[j]) -
                                                 static_cast<double>(state.grand_mean));
   }

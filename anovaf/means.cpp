@@ -13,7 +13,7 @@ namespace anovaf {
 void compute_group_and_grand_means(State& state) {
   const common::GroupData& data = state.data;
   float grand_total = 0.0f;
-  for (int j = 0; j < data.groups(); ++j) {
+  for (int j = 0; j < data.held_group_count(); ++j) {
     float group_total = 0.0f;
     const int32_t n = data.sizes[j];
     if (n > 0) {

@@ -24,7 +24,7 @@ void compute_sums_of_squares(State& state) {
   float within = 0.0f;
   float total = 0.0f;
   const double grand_mean = static_cast<double>(state.grand_mean);
-  for (int j = 0; j < data.groups(); ++j) {
+  for (int j = 0; j < data.held_group_count(); ++j) {
     const int32_t n = data.sizes[j];
     if (n <= 0) continue;
     const float* x = data.observations[j];

@@ -13,7 +13,7 @@ int run(const con::Io& io) {
   return con::run_program(io, [](con::Console& c) {
     auto state = std::make_unique<State>();
     read_input(c, *state);
-    const int groups = state->data.groups();
+    const int groups = state->data.held_group_count();
     for (int i = 0; i < groups; ++i) {
       const int32_t n = state->data.sizes[i];
       for (int j = 0; j < n; ++j) state->sorted_group[j] = state->data.observations[i][j];

@@ -14,16 +14,17 @@ namespace cdfplot {
 int run(const con::Io& io) {
   return con::run_program(io, [](con::Console& c) {
     auto state = std::make_unique<State>();
-    State& s = *state;
-    read_input(c, s);
-    common::group_means(s.data, s.group_means);
-    s.residual_count = common::pooled_residuals(s.data, s.group_means, s.residuals);
-    common::sort_ascending(s.residuals, s.residual_count);
-    s.fit = fit_normal_law(s.residuals, s.residual_count);
-    find_tie_groups(s.residuals, s.residual_count, tie_factor(s.tie_decimals), s.ties);
-    s.grid = curve_grid(s.residuals[0], s.residuals[s.residual_count - 1]);
-    tabulate_curves(s.residual_count, s.ties, s.grid, s.fit, s.table);
-    write_report(c, s);
+    read_input(c, *state);
+    common::group_means(state->data, state->group_means);
+    state->residual_count =
+        common::pooled_residuals(state->data, state->group_means, state->residuals);
+    common::sort_ascending(state->residuals, state->residual_count);
+    state->fit = fit_normal_law(state->residuals, state->residual_count);
+    find_tie_groups(state->residuals, state->residual_count, tie_factor(state->tie_decimals),
+                    state->ties);
+    state->grid = curve_grid(state->residuals[0], state->residuals[state->residual_count - 1]);
+    tabulate_curves(state->residual_count, state->ties, state->grid, state->fit, state->table);
+    write_report(c, *state);
   });
 }
 

@@ -20,7 +20,8 @@ void read_input(con::Console& c, State& state) {
   common::read_groups_silently(c, kLargestGroup, state.data);
   common::refuse_small_groups(c, state.data, 2, true);
   if (state.data.total_size == 0) {
-    c.refuse("the data set holds no observations (" + std::to_string(state.data.groups()) +
+    c.refuse("the data set holds no observations (" +
+             std::to_string(state.data.held_group_count()) +
              " groups, total size 0); the table needs at least 2");
   }
 }

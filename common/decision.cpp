@@ -20,9 +20,9 @@ const char* const kAcceptHomogeneity = " 一様性の帰無仮説は棄却され
 void write_level_line(con::Console& c, float alpha) {
   const float percent = static_cast<float>(static_cast<double>(alpha) * 100.0);
   c.put_line(con::Record()
-                 .text(con::sjis("  有意水準 "))
+                 .text(con::to_cp932("  有意水準 "))
                  .f(static_cast<double>(percent), 10, 5)
-                 .text(con::sjis(" パ－セントで, ")));
+                 .text(con::to_cp932(" パ－セントで, ")));
 }
 
 Decision randomized_decision(float p_at_least, float p_above, float alpha, UniformGenerator& gen) {
@@ -41,22 +41,22 @@ Decision randomized_decision(float p_at_least, float p_above, float alpha, Unifo
 
 void write_decision(con::Console& c, const Decision& decision, float alpha, std::string_view reject,
                     std::string_view accept) {
-  if (decision.randomized) c.write({con::sjis(" ランザミザ－ション検定によって ")});
+  if (decision.randomized) c.write({con::to_cp932(" ランザミザ－ション検定によって ")});
   write_level_line(c, alpha);
-  c.write({con::sjis(decision.rejected ? reject : accept)});
+  c.write({con::to_cp932(decision.rejected ? reject : accept)});
 }
 
 void write_p_value_line(con::Console& c, float p_at_least, float p_above, std::string_view head,
                         bool blank_after) {
   con::Record r;
-  r.text(con::sjis(head));
+  r.text(con::to_cp932(head));
   if (p_at_least == p_above) {
-    r.f(static_cast<double>(p_at_least), 8, 5).text(con::sjis(" です."));
+    r.f(static_cast<double>(p_at_least), 8, 5).text(con::to_cp932(" です."));
   } else {
     r.f(static_cast<double>(p_above), 8, 5)
-        .text(con::sjis(" から"))
+        .text(con::to_cp932(" から"))
         .f(static_cast<double>(p_at_least), 8, 5)
-        .text(con::sjis(" です."));
+        .text(con::to_cp932(" です."));
   }
   c.put_line(r);
   if (blank_after) c.put_line("");

@@ -23,7 +23,7 @@ void check_groups(con::Console& c, int32_t k) {
 
 // Refuses a group size above the program's limit.
 void check_sizes(con::Console& c, const GroupData& d, int max_size) {
-  for (int i = 0; i < d.groups(); ++i) {
+  for (int i = 0; i < d.held_group_count(); ++i) {
     if (d.sizes[i] > max_size) {
       c.refuse("the size " + std::to_string(d.sizes[i]) + " of group " + std::to_string(i + 1) +
                " is above the limit of " + std::to_string(max_size) + " observations");
@@ -54,31 +54,31 @@ void check_level(con::Console& c, float level) {
 
 void group_dialogue(con::Console& c, const DialogueTexts& t, int max_size, EchoPrinter echo,
                     GroupData& d) {
-  const std::string group_head = con::sjis(t.group_head);
-  const std::string group_obs = con::sjis(t.group_obs);
-  const std::string group_more = con::sjis(t.group_more);
+  const std::string group_head = con::to_cp932(t.group_head);
+  const std::string group_obs = con::to_cp932(t.group_obs);
+  const std::string group_more = con::to_cp932(t.group_more);
 
-  c.write({con::sjis(t.count_head), int32_t{10}, con::sjis(t.count_tail)});
+  c.write({con::to_cp932(t.count_head), int32_t{10}, con::to_cp932(t.count_tail)});
   c.read_int(d.group_count);
   check_groups(c, d.group_count);
-  c.write({d.group_count, con::sjis(t.sizes)});
-  c.read_ints(d.sizes, d.groups());
+  c.write({d.group_count, con::to_cp932(t.sizes)});
+  c.read_ints(d.sizes, d.held_group_count());
   check_sizes(c, d, max_size);
 
   d.total_size = 0;
-  for (int i = 0; i < d.groups(); ++i) {
+  for (int i = 0; i < d.held_group_count(); ++i) {
     c.write({group_head, int32_t{i + 1}, group_obs, d.sizes[i]});
     c.write({group_more});
-    c.read_reals(d.observations[i], d.count(i));
+    c.read_reals(d.observations[i], d.held_size(i));
     add_to_total(c, d, i);
   }
   if (t.level != nullptr) {
-    c.write({con::sjis(t.level)});
+    c.write({con::to_cp932(t.level)});
     c.read_real(d.alpha);
     check_level(c, d.alpha);
   }
-  const std::string heading = con::sjis(t.echo_heading);
-  for (int i = 0; i < d.groups(); ++i) {
+  const std::string heading = con::to_cp932(t.echo_heading);
+  for (int i = 0; i < d.held_group_count(); ++i) {
     c.write({group_head, int32_t{i + 1}, heading});
     echo(c, d.observations[i], d.sizes[i]);
   }
@@ -87,17 +87,17 @@ void group_dialogue(con::Console& c, const DialogueTexts& t, int max_size, EchoP
 void read_groups_silently(con::Console& c, int max_size, GroupData& d) {
   c.read_int(d.group_count);
   check_groups(c, d.group_count);
-  c.read_ints(d.sizes, d.groups());
+  c.read_ints(d.sizes, d.held_group_count());
   check_sizes(c, d, max_size);
   d.total_size = 0;
-  for (int i = 0; i < d.groups(); ++i) {
-    c.read_reals(d.observations[i], d.count(i));
+  for (int i = 0; i < d.held_group_count(); ++i) {
+    c.read_reals(d.observations[i], d.held_size(i));
     add_to_total(c, d, i);
   }
 }
 
 void refuse_small_groups(con::Console& c, const GroupData& d, int least, bool zero_skips) {
-  for (int i = 0; i < d.groups(); ++i) {
+  for (int i = 0; i < d.held_group_count(); ++i) {
     const int32_t n = d.sizes[i];
     if (n >= least || (zero_skips && n == 0)) continue;
     c.refuse("group " + std::to_string(i + 1) + " has size " + std::to_string(n) +
@@ -110,8 +110,8 @@ void refuse_small_groups(con::Console& c, const GroupData& d, int least, bool ze
 float grand_mean(const GroupData& d) {
   float mean = 0.0f;
   const double total = static_cast<double>(d.total_size);
-  for (int i = 0; i < d.groups(); ++i) {
-    const int n = d.count(i);
+  for (int i = 0; i < d.held_group_count(); ++i) {
+    const int n = d.held_size(i);
     if (n == 0) continue;
     const int even = n - n % 2;
     double sum = static_cast<double>(mean);

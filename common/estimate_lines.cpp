@@ -7,7 +7,7 @@
 namespace common {
 
 void group_estimate_line(con::Console& c, int64_t group, std::string_view label, float value) {
-  static const std::string kOrdinalPrefix = con::sjis("第");  // "No." before the group number
+  static const std::string kOrdinalPrefix = con::to_cp932("第");  // "No." before the group number
   c.put_line(con::Record()
                  .a(kOrdinalPrefix, 5)
                  .i(group, 5)

@@ -19,9 +19,9 @@ struct GroupData {
   int32_t total_size = 0;                              // sum of the sizes as typed
   float alpha = 0.0f;                                  // the significance level
   // Number of groups that hold data: max(K, 0) (K is at most 10 once read).
-  int groups() const { return group_count > 0 ? group_count : 0; }
+  int held_group_count() const { return group_count > 0 ? group_count : 0; }
   // Number of observations group i (0-based) holds: max(N(i), 0).
-  int count(int i) const { return sizes[i] > 0 ? sizes[i] : 0; }
+  int held_size(int i) const { return sizes[i] > 0 ? sizes[i] : 0; }
 };
 
 }  // namespace common

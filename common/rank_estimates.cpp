@@ -14,13 +14,13 @@
 namespace common {
 
 void rank_effects(const GroupData& data, float* theta) {
-  const int k = data.groups();
+  const int k = data.held_group_count();
   float d[kMaxGroups][kMaxGroups] = {};
   std::vector<float> diff;
   for (int i = 0; i + 1 < k; ++i) {
     for (int j = i + 1; j < k; ++j) {
-      const int ni = data.count(i);
-      const int nj = data.count(j);
+      const int ni = data.held_size(i);
+      const int nj = data.held_size(j);
       diff.clear();
       diff.reserve(static_cast<size_t>(ni) * static_cast<size_t>(nj));
       for (int a = 0; a < ni; ++a) {
@@ -47,10 +47,10 @@ void rank_effects(const GroupData& data, float* theta) {
 }
 
 float rank_centre(const GroupData& data, const float* theta) {
-  const int k = data.groups();
+  const int k = data.held_group_count();
   std::vector<float> e;
   for (int g = 0; g < k; ++g) {
-    const int n = data.count(g);
+    const int n = data.held_size(g);
     for (int b = 0; b < n; ++b) {
       e.push_back(static_cast<float>(static_cast<double>(data.observations[g][b]) -
                                      static_cast<double>(theta[g])));

@@ -12,8 +12,8 @@ namespace common {
 
 void group_means(const GroupData& data, float means[kMaxGroups]) {
   for (int i = 0; i < kMaxGroups; ++i) means[i] = 0.0f;
-  for (int i = 0; i < data.groups(); ++i) {
-    const int n = data.count(i);
+  for (int i = 0; i < data.held_group_count(); ++i) {
+    const int n = data.held_size(i);
     if (n <= 0) continue;
     const double dn = static_cast<double>(n);
     double sum = 0.0;
@@ -24,8 +24,8 @@ void group_means(const GroupData& data, float means[kMaxGroups]) {
 
 int32_t pooled_residuals(const GroupData& data, const float means[kMaxGroups], float* residuals) {
   int32_t k = 0;
-  for (int i = 0; i < data.groups(); ++i) {
-    const int n = data.count(i);
+  for (int i = 0; i < data.held_group_count(); ++i) {
+    const int n = data.held_size(i);
     if (n <= 0) continue;
     const float size_correction = static_cast<float>(std::sqrt(1.0 - 1.0 / static_cast<double>(n)));
     const double m = static_cast<double>(means[i]);

@@ -15,8 +15,9 @@ namespace common {
 // Room for every residual of a data set: 10 groups of at most 1000.
 constexpr int kMaxResiduals = kMaxGroups * kMaxGroupSize;
 
-// means[i] = mean of group i (0-based) for i < data.groups(); 0 for a group of
-// size zero or less. Entries from data.groups() on are set to 0.
+// means[i] = mean of group i (0-based) for i < data.held_group_count(); 0 for
+// a group of size zero or less. Entries from data.held_group_count() on are set
+// to 0.
 void group_means(const GroupData& data, float means[kMaxGroups]);
 
 // Writes the residuals of every group of positive size, in pooling order, into

@@ -252,7 +252,7 @@ void Console::write(std::initializer_list<Item> items) {
         line += free_single(it.single());
         break;
       case Item::kDouble:
-        line += free_double(it.dbl());
+        line += free_double(it.double_value());
         break;
     }
     if (k < n) line += ' ';

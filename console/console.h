@@ -63,7 +63,7 @@ class Item {
   std::string_view text() const { return text_; }
   int64_t integer() const { return i_; }
   float single() const { return f_; }
-  double dbl() const { return d_; }
+  double double_value() const { return d_; }
 
  private:
   Kind kind_;
@@ -117,8 +117,6 @@ class Console {
   // issued) and returns the exit status, the highest severity seen (0 if
   // none), or 16 when standard error could not be written either.
   int finish();
-
-  std::ostream& out() { return io_.out; }
 
  private:
   friend class Reader;

@@ -34,7 +34,7 @@ const Entry* find(uint32_t code) {
 
 }  // namespace
 
-std::string sjis(std::string_view utf8) {
+std::string to_cp932(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   size_t i = 0;

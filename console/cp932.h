@@ -1,5 +1,5 @@
 // Program texts are kept readable as UTF-8 in the source and written as code
-// page 932 bytes. sjis() converts a UTF-8 text once; every character the
+// page 932 bytes. to_cp932() converts a UTF-8 text once; every character the
 // programs print is in its table. A character outside the table becomes "?"
 // (a test rebuilds the table from every text of the programs and compares it
 // with the committed one, so this never reaches a user).
@@ -11,7 +11,7 @@
 
 namespace con {
 
-std::string sjis(std::string_view utf8);
+std::string to_cp932(std::string_view utf8);
 
 }  // namespace con
 

@@ -15,25 +15,25 @@ namespace distsearch {
 
 int run(const con::Io& io) {
   return con::run_program(io, [](con::Console& c) {
-    auto fresh_state = std::make_unique<State>();
-    State& st = *fresh_state;
-    read_input(c, st);
+    auto state = std::make_unique<State>();
+    read_input(c, *state);
 
-    common::group_means(st.data, st.group_mean);
-    st.residual_count = common::pooled_residuals(st.data, st.group_mean, st.residuals);
-    const int32_t n = st.residual_count;
-    st.mean_absolute_residual = mean_absolute_residual(st.residuals, n);
-    std::copy(st.residuals, st.residuals + n, st.sorted_residuals);
-    common::sort_ascending(st.sorted_residuals, n);
+    common::group_means(state->data, state->group_mean);
+    state->residual_count =
+        common::pooled_residuals(state->data, state->group_mean, state->residuals);
+    const int32_t n = state->residual_count;
+    state->mean_absolute_residual = mean_absolute_residual(state->residuals, n);
+    std::copy(state->residuals, state->residuals + n, state->sorted_residuals);
+    common::sort_ascending(state->sorted_residuals, n);
 
-    fit_law_scales(st.mean_absolute_residual, st.scale);
+    fit_law_scales(state->mean_absolute_residual, state->scale);
     for (int law = 0; law < kLawCount; ++law) {
-      st.distance[law] =
-          distance_to_law(static_cast<Law>(law), st.sorted_residuals, n, st.scale[law]);
+      state->distance[law] =
+          distance_to_law(static_cast<Law>(law), state->sorted_residuals, n, state->scale[law]);
     }
-    st.closest = closest_law(st.distance);
+    state->closest = closest_law(state->distance);
 
-    write_report(c, st);
+    write_report(c, *state);
   });
 }
 

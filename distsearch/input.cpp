@@ -10,19 +10,25 @@
 
 namespace distsearch {
 
+namespace {
+
+const common::DialogueTexts kDialogueTexts = {
+    "標本(群)の個数(",                      // count_head
+    "以下)を入力して下さい",                // count_tail
+    " 個の標本(群)サイズを入力して下さい",  // sizes
+    "第",                                   // group_head
+    " 標本(群)の観測値を",                  // group_obs
+    "個入力してください.",                  // group_more
+    nullptr,                                // level: none is asked
+    " 標本(群)目の観測値は ",               // echo_heading
+};
+
+}  // namespace
+
 void read_input(con::Console& c, State& state) {
-  c.write({con::sjis(" 分布を探す.")});
+  c.write({con::to_cp932(" 分布を探す.")});
   c.write({});
-  common::DialogueTexts texts;
-  texts.count_head = "標本(群)の個数(";
-  texts.count_tail = "以下)を入力して下さい";
-  texts.sizes = " 個の標本(群)サイズを入力して下さい";
-  texts.group_head = "第";
-  texts.group_obs = " 標本(群)の観測値を";
-  texts.group_more = "個入力してください.";
-  texts.level = nullptr;
-  texts.echo_heading = " 標本(群)目の観測値は ";
-  common::group_dialogue(c, texts, common::kMaxGroupSize, common::echo_five_per_line, state.data);
+  common::group_dialogue(c, kDialogueTexts, kLargestGroup, common::echo_five_per_line, state.data);
   common::refuse_small_groups(c, state.data, 2);
 }
 

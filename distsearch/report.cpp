@@ -31,23 +31,23 @@ const LawTexts kLawTexts[kLawCount] = {
 
 void write_report(con::Console& c, const State& state) {
   c.write({});
-  c.write({con::sjis(" 調整観測値は ")});
+  c.write({con::to_cp932(" 調整観測値は ")});
   common::echo_five_per_line(c, state.residuals, state.residual_count);
   c.write({});
   c.write({});
   c.write({"-------------------------------------------"});
-  c.write({con::sjis("分布探索")});
+  c.write({con::to_cp932("分布探索")});
   c.write({});
 
   for (int law = 0; law < kLawCount; ++law) {
     c.put_line(con::Record()
                    .x(2)
-                   .a(con::sjis(kLawTexts[law].distance_label), 30)
+                   .a(con::to_cp932(kLawTexts[law].distance_label), 30)
                    .f(static_cast<double>(state.distance[law]), 10, 5));
   }
   c.write({});
-  c.write({con::sjis("　データが最も近い分布は")});
-  c.write({con::sjis("　　　　　　　　　"), con::sjis(kLawTexts[state.closest].name)});
+  c.write({con::to_cp932("　データが最も近い分布は")});
+  c.write({con::to_cp932("　　　　　　　　　"), con::to_cp932(kLawTexts[state.closest].name)});
 }
 
 }  // namespace distsearch

@@ -15,6 +15,8 @@
 
 namespace distsearch {
 
+constexpr int kLargestGroup = 1000;  // largest group (the dialogue refuses more)
+
 // The seven reference laws, in the order of the report and of the ties of the
 // choice. Each is taken at mean 0 and unit variance before it is scaled.
 enum Law : int {

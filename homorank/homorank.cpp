@@ -15,9 +15,9 @@ int run(const con::Io& io) {
     auto state = std::make_unique<State>();
     read_input(c, *state);
     test_homogeneity(*state);
-    state->estimates = estimate_group_locations(state->groups);
+    state->estimates = estimate_group_locations(state->data);
     state->decision = common::randomized_decision(state->test.p.at_least, state->test.p.above,
-                                                  state->groups.alpha, state->generator);
+                                                  state->data.alpha, state->generator);
     write_report(c, *state);
   });
 }

@@ -23,12 +23,11 @@ const common::DialogueTexts kDialogueTexts = {
 }  // namespace
 
 void read_input(con::Console& c, State& state) {
-  common::group_dialogue(c, kDialogueTexts, kLargestGroup, common::echo_five_per_line,
-                         state.groups);
+  common::group_dialogue(c, kDialogueTexts, kLargestGroup, common::echo_five_per_line, state.data);
 
   // Every group needs an observation: the mean rank divides by the size, and
   // a negative size would shift the blocks of the pooled ranks.
-  common::refuse_small_groups(c, state.groups, 1);
+  common::refuse_small_groups(c, state.data, 1);
 }
 
 }  // namespace homorank

@@ -16,33 +16,33 @@
 namespace homorank {
 
 void test_homogeneity(State& state) {
-  const common::GroupData& groups = state.groups;
-  const int32_t n = groups.total_size;
+  const common::GroupData& data = state.data;
+  const int32_t n = data.total_size;
   HomogeneityTest& test = state.test;
 
   float pooled[kLargestTotal] = {};
-  common::pool_observations(groups, pooled);
+  common::pool_observations(data, pooled);
   common::mid_ranks(pooled, state.ranks, n);
 
-  test.statistic = kruskal_wallis_statistic(groups, state.ranks, n, test.mean_ranks);
+  test.statistic = kruskal_wallis_statistic(data, state.ranks, n, test.mean_ranks);
   test.normalized = kruskal_wallis_normalized(state.ranks, n, test.statistic);
 
-  if (common::all_groups_large(groups)) {
-    const float p = kruskal_wallis_chi_square_p(groups.group_count, test.normalized);
+  if (common::all_groups_large(data)) {
+    const float p = kruskal_wallis_chi_square_p(data.group_count, test.normalized);
     test.p.at_least = p;
     test.p.above = p;
   } else {
-    test.p = kruskal_wallis_permutation_p(groups, state.ranks, n, test.statistic, state.generator);
+    test.p = kruskal_wallis_permutation_p(data, state.ranks, n, test.statistic, state.generator);
   }
 }
 
-float kruskal_wallis_statistic(const common::GroupData& groups, const float* ranks, int32_t n,
+float kruskal_wallis_statistic(const common::GroupData& data, const float* ranks, int32_t n,
                                float* mean_ranks) {
   float statistic = 0.0f;
   const double center = static_cast<double>(n + 1) / 2.0;
   int32_t pos = 0;
-  for (int i = 0; i < groups.groups(); ++i) {
-    const int32_t size = groups.sizes[i];
+  for (int i = 0; i < data.held_group_count(); ++i) {
+    const int32_t size = data.sizes[i];
     float rank_total = 0.0f;
     if (size > 0) {
       rank_total = static_cast<float>(common::rank_sum(ranks + pos, size));  // exact in any order
@@ -72,7 +72,7 @@ float kruskal_wallis_chi_square_p(int32_t group_count, float normalized) {
   return common::chi_square_upper_tail(group_count - 1, normalized);
 }
 
-PValues kruskal_wallis_permutation_p(const common::GroupData& groups, const float* ranks, int32_t n,
+PValues kruskal_wallis_permutation_p(const common::GroupData& data, const float* ranks, int32_t n,
                                      float observed, common::UniformGenerator& generator) {
   // Each round shuffles the positions after the first group from the whole
   // vector, continuing from the previous round's order (never restored).
@@ -81,10 +81,10 @@ PValues kruskal_wallis_permutation_p(const common::GroupData& groups, const floa
   float unused_mean_ranks[common::kMaxGroups] = {};
 
   common::TailCounter tail(observed);
-  const int32_t moved = n - groups.sizes[0];
+  const int32_t moved = n - data.sizes[0];
   for (int round = 0; round < common::kRandomRepeats; ++round) {
     generator.shuffle(shuffled, n, moved);
-    tail.add(kruskal_wallis_statistic(groups, shuffled, n, unused_mean_ranks));
+    tail.add(kruskal_wallis_statistic(data, shuffled, n, unused_mean_ranks));
   }
   PValues p;
   p.at_least = tail.share_at_least();

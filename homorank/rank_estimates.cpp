@@ -12,12 +12,12 @@
 
 namespace homorank {
 
-LocationEstimates estimate_group_locations(const common::GroupData& groups) {
+LocationEstimates estimate_group_locations(const common::GroupData& data) {
   LocationEstimates estimates;
-  common::rank_effects(groups, estimates.effects);
-  estimates.centre = common::rank_centre(groups, estimates.effects);
-  estimates.grand_mean = common::grand_mean(groups);
-  const int k = groups.groups();
+  common::rank_effects(data, estimates.effects);
+  estimates.centre = common::rank_centre(data, estimates.effects);
+  estimates.grand_mean = common::grand_mean(data);
+  const int k = data.held_group_count();
   common::locations_about(estimates.centre, estimates.effects, k, estimates.locations);
   common::locations_about(estimates.grand_mean, estimates.effects, k, estimates.mean_locations);
   return estimates;

@@ -47,7 +47,7 @@ struct LocationEstimates {
 };
 
 struct State {
-  common::GroupData groups;         // the groups as typed, and the level
+  common::GroupData data;           // the groups as typed, and the level
   float ranks[kLargestTotal] = {};  // mid-ranks of the pooled observations
   HomogeneityTest test;
   LocationEstimates estimates;
@@ -67,10 +67,10 @@ void read_input(con::Console& c, State& state);
 void test_homogeneity(State& state);
 
 // The Kruskal-Wallis statistic TR of one arrangement of ranks[0..n-1], taken
-// group by group in the sizes of `groups`: the sum over the groups of
+// group by group in the sizes of `data`: the sum over the groups of
 // N(i) (mean rank - (n+1)/2)^2, stored in single after each group. Writes each
 // group's mean rank, stored in single, into mean_ranks[0..K-1].
-float kruskal_wallis_statistic(const common::GroupData& groups, const float* ranks, int32_t n,
+float kruskal_wallis_statistic(const common::GroupData& data, const float* ranks, int32_t n,
                                float* mean_ranks);
 
 // H, the statistic with the tie correction: TR (n-1) / sum of
@@ -86,12 +86,12 @@ float kruskal_wallis_chi_square_p(int32_t group_count, float normalized);
 // filling the positions after the first group by a partial shuffle drawn from
 // `generator` (every round goes on from the order the last one left), its TR
 // compared with `observed` to four decimals. ranks is not changed.
-PValues kruskal_wallis_permutation_p(const common::GroupData& groups, const float* ranks, int32_t n,
+PValues kruskal_wallis_permutation_p(const common::GroupData& data, const float* ranks, int32_t n,
                                      float observed, common::UniformGenerator& generator);
 
 // The estimate stage: the rank estimates of the effects, the centre and the
-// locations of `groups`, and the grand mean with the locations about it.
-LocationEstimates estimate_group_locations(const common::GroupData& groups);
+// locations of `data`, and the grand mean with the locations about it.
+LocationEstimates estimate_group_locations(const common::GroupData& data);
 
 // The report stage, after the echo: the ranks, the mean ranks and TR, then the
 // title, TR, H, the P value or range, the decision lines and the estimates.

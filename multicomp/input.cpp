@@ -13,41 +13,52 @@
 
 namespace multicomp {
 
+namespace {
+
+const common::DialogueTexts kDialogueTexts = {
+    "群の個数(",                      // count_head
+    "以下)を入力して下さい",          // count_tail
+    " つの群サイズを入力して下さい",  // sizes
+    "第",                             // group_head
+    " 群の観測値を",                  // group_obs
+    "個入力してください.",            // group_more
+    "有意水準を入力して下さい. ",     // level
+    " 群の観測値は ",                 // echo_heading
+};
+
+}  // namespace
+
 void echo_ten_per_line(con::Console& c, const float* a, int32_t n) {
   common::echo_rows(c, a, n, 10, 1, 6, 2);
 }
 
-void read_input(con::Console& c, State& st) {
-  static const common::DialogueTexts kTexts = {
-      "群の個数(",     "以下)を入力して下さい", " つの群サイズを入力して下さい", "第",
-      " 群の観測値を", "個入力してください.",   "有意水準を入力して下さい. ",    " 群の観測値は ",
-  };
-  common::group_dialogue(c, kTexts, kLargestGroup, echo_ten_per_line, st.data);
+void read_input(con::Console& c, State& state) {
+  common::group_dialogue(c, kDialogueTexts, kLargestGroup, echo_ten_per_line, state.data);
 
-  const float alpha = st.data.alpha;
+  const float alpha = state.data.alpha;
   const float confidence = static_cast<float>(1.0 - static_cast<double>(alpha));
   c.write({});
   c.write({});
   c.write({std::string(56, '-')});
-  c.write({con::sjis("多群モデルにおけるノンパラメトリック多重比較法")});
+  c.write({con::to_cp932("多群モデルにおけるノンパラメトリック多重比較法")});
   c.put_line(con::Record()
                  .x(10)
-                 .text(con::sjis(" 水準"))
+                 .text(con::to_cp932(" 水準"))
                  .x(1)
                  .f(static_cast<double>(alpha), 7, 4)
                  .x(1)
-                 .text(con::sjis("の同時検定と ")));
+                 .text(con::to_cp932("の同時検定と ")));
   c.put_line(con::Record()
                  .x(3)
-                 .text(con::sjis(" 信頼係数"))
+                 .text(con::to_cp932(" 信頼係数"))
                  .x(1)
                  .f(static_cast<double>(confidence), 7, 4)
                  .x(1)
-                 .text(con::sjis("の同時信頼区間を求める.")));
+                 .text(con::to_cp932("の同時信頼区間を求める.")));
   c.write({});
 
   // A single group is kept: there is no pair to compare.
-  if (st.data.group_count >= 2) common::refuse_small_groups(c, st.data, 1);
+  if (state.data.group_count >= 2) common::refuse_small_groups(c, state.data, 1);
 }
 
 }  // namespace multicomp

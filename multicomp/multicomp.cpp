@@ -13,12 +13,13 @@ namespace multicomp {
 
 int run(const con::Io& io) {
   return con::run_program(io, [&io](con::Console& c) {
-    auto st = std::make_unique<State>();
+    auto state = std::make_unique<State>();
     numlib::ConsoleSink sink(c, io.err);
-    st->quadrature.sink = &sink;
-    read_input(c, *st);
-    st->percent_point = range_percent_point(st->quadrature, st->data.group_count, st->data.alpha);
-    write_report(c, *st);
+    state->quadrature.sink = &sink;
+    read_input(c, *state);
+    state->percent_point =
+        range_percent_point(state->quadrature, state->data.group_count, state->data.alpha);
+    write_report(c, *state);
   });
 }
 

@@ -13,42 +13,42 @@ void write_pair_comparison(con::Console& c, int32_t count, int32_t first, int32_
                            float alpha, const PairComparison& result) {
   const float confidence = static_cast<float>(1.0 - static_cast<double>(alpha));
   c.write({});
-  c.write({con::sjis("( "), count, con::sjis(")"), con::sjis(" 第 "), first, con::sjis("群と第 "),
-           second, con::sjis("群との比較")});
+  c.write({con::to_cp932("( "), count, con::to_cp932(")"), con::to_cp932(" 第 "), first,
+           con::to_cp932("群と第 "), second, con::to_cp932("群との比較")});
   c.put_line(con::Record()
                  .x(5)
                  .text("i.")
-                 .text(con::sjis(" 水準 "))
+                 .text(con::to_cp932(" 水準 "))
                  .f(static_cast<double>(alpha), 12, 4)
-                 .text(con::sjis(" の同時検定で")));
+                 .text(con::to_cp932(" の同時検定で")));
   c.put_line(con::Record().x(7).text("TR(").i(first, 2).text(",").i(second, 2).text(" )=").f(
       static_cast<double>(static_cast<float>(result.statistic)), 12, 3));
   c.put_line(con::Record()
                  .x(7)
-                 .text(con::sjis("(有意点)="))
+                 .text(con::to_cp932("(有意点)="))
                  .f(static_cast<double>(result.critical_value), 15, 3));
   if (result.rejected) {
     c.put_line(con::Record().x(7).text("|TR(").i(first, 2).text(",").i(second, 2).text(
-        con::sjis(")|>(有意点) により, ")));
+        con::to_cp932(")|>(有意点) により, ")));
     c.put_line(con::Record()
                    .x(7)
-                   .text(con::sjis("帰無仮説 H("))
+                   .text(con::to_cp932("帰無仮説 H("))
                    .i(first, 2)
                    .text(",")
                    .i(second, 2)
-                   .text(con::sjis(") は棄却された.")));
+                   .text(con::to_cp932(") は棄却された.")));
   } else {
-    c.write({con::sjis("　帰無仮説は棄却されない.")});
+    c.write({con::to_cp932("　帰無仮説は棄却されない.")});
   }
   c.put_line(con::Record()
                  .x(5)
                  .text("ii.")
-                 .text(con::sjis(" 信頼係数 "))
+                 .text(con::to_cp932(" 信頼係数 "))
                  .f(static_cast<double>(confidence), 12, 4)
-                 .text(con::sjis(" の")));
+                 .text(con::to_cp932(" の")));
   c.put_line(con::Record()
                  .x(7)
-                 .text(con::sjis("同時信頼区間は"))
+                 .text(con::to_cp932("同時信頼区間は"))
                  .x(2)
                  .text("[")
                  .f(static_cast<double>(result.lower_limit), 12, 4)
@@ -57,24 +57,24 @@ void write_pair_comparison(con::Console& c, int32_t count, int32_t first, int32_
                  .text(")"));
 }
 
-void write_report(con::Console& c, const State& st) {
-  const float alpha = st.data.alpha;
+void write_report(con::Console& c, const State& state) {
+  const float alpha = state.data.alpha;
   const float percent = static_cast<float>(static_cast<double>(alpha) * 100.0);
   c.put_line(con::Record()
                  .x(3)
-                 .text(con::sjis(" 漸近分布の上側"))
+                 .text(con::to_cp932(" 漸近分布の上側"))
                  .x(1)
                  .f(static_cast<double>(percent), 5, 1)
                  .x(1)
-                 .text(con::sjis("パーセント点；"))
-                 .f(st.percent_point, 7, 3));
+                 .text(con::to_cp932("パーセント点；"))
+                 .f(state.percent_point, 7, 3));
 
-  const int32_t k = st.data.group_count;
+  const int32_t k = state.data.group_count;
   int32_t count = 0;
   for (int32_t i = 1; i < k; ++i) {
     for (int32_t j = i + 1; j <= k; ++j) {
       count = count + 1;
-      const PairComparison result = compare_pair(st.data, i, j, st.percent_point);
+      const PairComparison result = compare_pair(state.data, i, j, state.percent_point);
       write_pair_comparison(c, count, i, j, alpha, result);
     }
   }

@@ -41,7 +41,7 @@ void echo_ten_per_line(con::Console& c, const float* a, int32_t n);
 // or more groups,
 // a group of no observation (size 0 or negative) is refused after the level
 // lines, before any result.
-void read_input(con::Console& c, State& st);
+void read_input(con::Console& c, State& state);
 
 // ---- Normal distribution (normal_distribution.cpp) ----
 
@@ -135,7 +135,7 @@ void write_pair_comparison(con::Console& c, int32_t count, int32_t first, int32_
 // The report: the percent-point line, then every pair (1, 2), (1, 3), ...,
 // (K-1, K) compared and written in turn. Every group must hold at least one
 // observation when there are two or more groups.
-void write_report(con::Console& c, const State& st);
+void write_report(con::Console& c, const State& state);
 
 }  // namespace multicomp
 

@@ -7,12 +7,12 @@
 
 namespace trendrank {
 
-void decide_both_tests(State& st) {
-  const float alpha = st.groups.alpha;
-  st.trend.decision = common::randomized_decision(st.trend.p_at_least, st.trend.p_above, alpha,
-                                                  st.permutation_generator);
-  st.departure.decision = common::randomized_decision(st.departure.p_at_least, st.departure.p_above,
-                                                      alpha, st.permutation_generator);
+void decide_both_tests(State& state) {
+  const float alpha = state.data.alpha;
+  state.trend.decision = common::randomized_decision(state.trend.p_at_least, state.trend.p_above,
+                                                     alpha, state.permutation_generator);
+  state.departure.decision = common::randomized_decision(
+      state.departure.p_at_least, state.departure.p_above, alpha, state.permutation_generator);
 }
 
 }  // namespace trendrank

@@ -11,7 +11,7 @@ namespace trendrank {
 
 namespace {
 
-const common::DialogueTexts kTexts = {
+const common::DialogueTexts kDialogueTexts = {
     "標本の個数(",                      // count_head
     "以下)を入力して下さい",            // count_tail
     " 個の標本サイズを入力して下さい",  // sizes
@@ -24,10 +24,10 @@ const common::DialogueTexts kTexts = {
 
 }  // namespace
 
-void read_input(con::Console& c, State& st) {
-  common::group_dialogue(c, kTexts, kLargestGroup, common::echo_five_per_line, st.groups);
-  st.grand_mean = common::grand_mean(st.groups);
-  common::refuse_small_groups(c, st.groups, 1);
+void read_input(con::Console& c, State& state) {
+  common::group_dialogue(c, kDialogueTexts, kLargestGroup, common::echo_five_per_line, state.data);
+  state.grand_mean = common::grand_mean(state.data);
+  common::refuse_small_groups(c, state.data, 1);
 }
 
 }  // namespace trendrank

@@ -9,13 +9,13 @@
 
 namespace trendrank {
 
-void estimate_effects_and_locations(State& st) {
-  const int32_t k = st.groups.groups();
-  common::rank_effects(st.groups, st.raw_effects);
-  isotonic_fit(k, st.raw_effects, st.group_weights, st.smoothed_effects);
-  st.centre = common::rank_centre(st.groups, st.raw_effects);
-  common::locations_about(st.centre, st.smoothed_effects, k, st.symmetric_locations);
-  common::locations_about(st.grand_mean, st.smoothed_effects, k, st.general_locations);
+void estimate_effects_and_locations(State& state) {
+  const int32_t k = state.data.held_group_count();
+  common::rank_effects(state.data, state.raw_effects);
+  isotonic_fit(k, state.raw_effects, state.group_weights, state.smoothed_effects);
+  state.centre = common::rank_centre(state.data, state.raw_effects);
+  common::locations_about(state.centre, state.smoothed_effects, k, state.symmetric_locations);
+  common::locations_about(state.grand_mean, state.smoothed_effects, k, state.general_locations);
 }
 
 }  // namespace trendrank

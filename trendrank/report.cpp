@@ -15,20 +15,20 @@ namespace trendrank {
 
 namespace {
 
-void text_line(con::Console& c, const char* utf8) { c.write({con::sjis(utf8)}); }
+void text_line(con::Console& c, const char* utf8) { c.write({con::to_cp932(utf8)}); }
 
 // (/," 検定統計量の値は ",F10.5," です ",/) and (" 正規化検定統計量は",F10.5," です",/).
 void statistic_lines(con::Console& c, float statistic, float normalized) {
   c.put_line("");
   c.put_line(con::Record()
-                 .text(con::sjis(" 検定統計量の値は "))
+                 .text(con::to_cp932(" 検定統計量の値は "))
                  .f(static_cast<double>(statistic), 10, 5)
-                 .text(con::sjis(" です ")));
+                 .text(con::to_cp932(" です ")));
   c.put_line("");
   c.put_line(con::Record()
-                 .text(con::sjis(" 正規化検定統計量は"))
+                 .text(con::to_cp932(" 正規化検定統計量は"))
                  .f(static_cast<double>(normalized), 10, 5)
-                 .text(con::sjis(" です")));
+                 .text(con::to_cp932(" です")));
   c.put_line("");
 }
 
@@ -41,13 +41,13 @@ void test_lines(con::Console& c, const RankTest& test, float alpha, const char* 
 }
 
 // The effect of every group, the overall value and the location of every group.
-void estimate_block(con::Console& c, const State& st, float overall, const float* locations) {
-  const int32_t k = st.groups.groups();
-  const std::string effect_label = con::sjis(" 標本の主効果は,");
-  const std::string overall_label = con::sjis(" 全平均は,");
-  const std::string location_label = con::sjis(" 標本の平均は,");
+void estimate_block(con::Console& c, const State& state, float overall, const float* locations) {
+  const int32_t k = state.data.held_group_count();
+  const std::string effect_label = con::to_cp932(" 標本の主効果は,");
+  const std::string overall_label = con::to_cp932(" 全平均は,");
+  const std::string location_label = con::to_cp932(" 標本の平均は,");
   for (int32_t i = 0; i < k; ++i) {
-    common::group_estimate_line(c, i + 1, effect_label, st.smoothed_effects[i]);
+    common::group_estimate_line(c, i + 1, effect_label, state.smoothed_effects[i]);
   }
   common::overall_estimate_line(c, overall_label, overall);
   for (int32_t i = 0; i < k; ++i)
@@ -56,16 +56,16 @@ void estimate_block(con::Console& c, const State& st, float overall, const float
 
 }  // namespace
 
-void write_effect_trace(con::Console& c, const State& st) {
-  for (int32_t i = 0; i < st.groups.groups(); ++i) {
-    c.write({st.group_weights[i], st.raw_effects[i], st.smoothed_effects[i]});
+void write_effect_trace(con::Console& c, const State& state) {
+  for (int32_t i = 0; i < state.data.held_group_count(); ++i) {
+    c.write({state.group_weights[i], state.raw_effects[i], state.smoothed_effects[i]});
   }
 }
 
-void write_report(con::Console& c, const State& st) {
-  const float alpha = st.groups.alpha;
+void write_report(con::Console& c, const State& state) {
+  const float alpha = state.data.alpha;
 
-  write_effect_trace(c, st);
+  write_effect_trace(c, state);
   c.write({});
   text_line(c, " ********************************** ");
   text_line(c, " 平均パラメ－タに傾向性がある場合の ");
@@ -73,22 +73,22 @@ void write_report(con::Console& c, const State& st) {
   text_line(c, " ********************************** ");
 
   text_line(c, " 帰無仮説が一様性で対立仮説が傾向性の ");
-  test_lines(c, st.trend, alpha, common::kRejectHomogeneity, common::kAcceptHomogeneity);
+  test_lines(c, state.trend, alpha, common::kRejectHomogeneity, common::kAcceptHomogeneity);
 
   c.write({});
   text_line(c, " 帰無仮説が一様性で対立仮説が『傾向性がない』の ");
-  test_lines(c, st.departure, alpha, " 帰無仮説は棄却され『傾向性がない』が受容された. ",
+  test_lines(c, state.departure, alpha, " 帰無仮説は棄却され『傾向性がない』が受容された. ",
              " 帰無仮説は棄却されなかった. ");
 
   c.write({});
   text_line(c, " 分布が対称のとき ");
   c.write({});
-  estimate_block(c, st, st.centre, st.symmetric_locations);
+  estimate_block(c, state, state.centre, state.symmetric_locations);
 
   c.write({});
   text_line(c, " 分布の対称性が仮定できないとき ");
   c.write({});
-  estimate_block(c, st, st.grand_mean, st.general_locations);
+  estimate_block(c, state, state.grand_mean, state.general_locations);
 }
 
 }  // namespace trendrank

@@ -52,8 +52,8 @@ struct NormalPair {
 };
 
 struct State {
-  common::GroupData groups;  // K, the sizes, the observations and the level
-  float grand_mean = 0.0f;   // the arithmetic mean of all observations
+  common::GroupData data;   // K, the sizes, the observations and the level
+  float grand_mean = 0.0f;  // the arithmetic mean of all observations
 
   float group_weights[common::kMaxGroups] = {};  // the group sizes as single values
   float pooled[kLargestTotal] = {};              // the observations of all groups, in group order
@@ -75,7 +75,7 @@ struct State {
 // Input: the dialogue with its echo of every group; fills groups and
 // grand_mean. Refuses, after the echo, a group with no observation (a size of
 // 0 or below), before any rank is formed.
-void read_input(con::Console& c, State& st);
+void read_input(con::Console& c, State& state);
 
 // The weighted average of y over positions i..j (1-based, inclusive) with
 // weights w, in double.
@@ -90,12 +90,12 @@ double smallest_block_average(int32_t i, int32_t k, const float* y, const float*
 // writes nothing.
 void isotonic_fit(int32_t k, const float* y, const float* w, float* fit);
 
-// For one arrangement of the ranks r(1..n) over the groups of `groups`: the
+// For one arrangement of the ranks r(1..n) over the groups of `data`: the
 // mean rank of every group, their isotonic fit weighted by `weights`, the
 // trend sum sum N(i)(fit - c)^2 and the departure sum sum N(i)(mean - fit)^2
 // with c = (n+1)/2.
-ArrangementFit arrangement_sums(const common::GroupData& groups, const float* weights,
-                                const float* r, int32_t n);
+ArrangementFit arrangement_sums(const common::GroupData& data, const float* weights, const float* r,
+                                int32_t n);
 
 // Both sums multiplied by (n - 1) / sum (R - (n+1)/2)^2 over the ranks r(1..n);
 // NaN (sign bit set) when every rank is tied.
@@ -109,26 +109,26 @@ NormalPair normal_deviate_pair(common::NonzeroUniformGenerator& gen);
 // the ranks by the permutation generator, or, when every group holds at least
 // 30 observations, from 9999 simulations of the limiting law by the deviate
 // generator.
-void statistics_and_p_values(State& st);
+void statistics_and_p_values(State& state);
 
 // The randomized decisions at the level, the trend test first and then the
 // departure test, each drawing from the permutation generator (after the
 // rearrangements) only when its level falls between its two P values.
-void decide_both_tests(State& st);
+void decide_both_tests(State& state);
 
 // The Hodges-Lehmann raw effects, their isotonic fit weighted by
 // group_weights, the centre, and the location estimates of every group around
 // the centre and around the grand mean.
-void estimate_effects_and_locations(State& st);
+void estimate_effects_and_locations(State& state);
 
 // One unlabelled line per group: weight, raw effect, smoothed effect (the
 // first lines of the report).
-void write_effect_trace(con::Console& c, const State& st);
+void write_effect_trace(con::Console& c, const State& state);
 
 // The report: the effect lines, the title, both tests (statistic, normalized
 // statistic, P value or the range of its two versions, decision), then the
 // estimates for symmetric distributions and for any distribution.
-void write_report(con::Console& c, const State& st);
+void write_report(con::Console& c, const State& state);
 
 }  // namespace trendrank
 

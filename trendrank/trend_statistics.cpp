@@ -10,23 +10,23 @@
 
 namespace trendrank {
 
-ArrangementFit arrangement_sums(const common::GroupData& groups, const float* weights,
-                                const float* r, int32_t n) {
+ArrangementFit arrangement_sums(const common::GroupData& data, const float* weights, const float* r,
+                                int32_t n) {
   ArrangementFit a;
-  const int32_t k = groups.groups();
+  const int32_t k = data.held_group_count();
   int32_t pos = 0;
   for (int32_t i = 0; i < k; ++i) {
-    const int32_t ni = groups.count(i);
+    const int32_t ni = data.held_size(i);
     const double sum = common::rank_sum(r + pos, ni);
     pos += ni;
-    a.mean_ranks[i] = static_cast<float>(sum / static_cast<double>(groups.sizes[i]));
+    a.mean_ranks[i] = static_cast<float>(sum / static_cast<double>(data.sizes[i]));
   }
   isotonic_fit(k, a.mean_ranks, weights, a.fitted);
   const double c = (static_cast<double>(n) + 1.0) / 2.0;
   double trend = 0.0;
   double departure = 0.0;
   for (int32_t i = 0; i < k; ++i) {
-    const double ni = static_cast<double>(groups.sizes[i]);
+    const double ni = static_cast<double>(data.sizes[i]);
     const double dt = static_cast<double>(a.fitted[i]) - c;
     const double dd = static_cast<double>(a.mean_ranks[i]) - static_cast<double>(a.fitted[i]);
     trend += ni * (dt * dt);

@@ -11,12 +11,12 @@ namespace trendrank {
 
 int run(const con::Io& io) {
   return con::run_program(io, [](con::Console& c) {
-    auto st = std::make_unique<State>();
-    read_input(c, *st);
-    statistics_and_p_values(*st);
-    decide_both_tests(*st);
-    estimate_effects_and_locations(*st);
-    write_report(c, *st);
+    auto state = std::make_unique<State>();
+    read_input(c, *state);
+    statistics_and_p_values(*state);
+    decide_both_tests(*state);
+    estimate_effects_and_locations(*state);
+    write_report(c, *state);
   });
 }
 

@@ -17,7 +17,7 @@ using Result = testsupport::Captured;
 Result run(const std::string& input) { return testsupport::capture_run(anovaf::run, input); }
 
 bool has_line(const std::string& out, const std::string& utf8_line) {
-  return out.find("\r\n" + con::sjis(utf8_line) + "\r\n") != std::string::npos;
+  return out.find("\r\n" + con::to_cp932(utf8_line) + "\r\n") != std::string::npos;
 }
 
 TEST(AnovafRun, LevelEqualToPRejects) {
@@ -53,8 +53,8 @@ TEST(AnovafRun, RunsAreIndependent) {
 }
 
 TEST(AnovafRun, DataBeyondStorageRefused) {
-  const std::string count_prompt = con::sjis(" 標本の個数(10 以下)を入力して下さい") + "\r\n";
-  const std::string sizes_prompt = con::sjis(" 3  個の標本サイズを入力して下さい") + "\r\n";
+  const std::string count_prompt = con::to_cp932(" 標本の個数(10 以下)を入力して下さい") + "\r\n";
+  const std::string sizes_prompt = con::to_cp932(" 3  個の標本サイズを入力して下さい") + "\r\n";
   const struct {
     const char* input;
     std::string out;
@@ -78,15 +78,15 @@ TEST(AnovafRun, ExtremeSizesRefusedWithoutFault) {
   // overflows it, before the level prompt.
   Result echoed = run("2\n-2147483647 -1\n0.05\n");
   EXPECT_EQ(echoed.status, 8);
-  EXPECT_NE(echoed.out.find(con::sjis(" 標本目の観測値は ")), std::string::npos);
-  EXPECT_EQ(echoed.out.find(con::sjis("級内変動")), std::string::npos);
+  EXPECT_NE(echoed.out.find(con::to_cp932(" 標本目の観測値は ")), std::string::npos);
+  EXPECT_EQ(echoed.out.find(con::to_cp932("級内変動")), std::string::npos);
   Result refused = run("3\n-2147483647 -1 -1\n0.05\n");
   EXPECT_EQ(refused.status, 8);
-  EXPECT_EQ(refused.out.find(con::sjis("有為水準")), std::string::npos);
+  EXPECT_EQ(refused.out.find(con::to_cp932("有為水準")), std::string::npos);
   // The most negative group count is refused right after its read.
   Result k_min = run("-2147483648\n0.05\n");
   EXPECT_EQ(k_min.status, 8);
-  EXPECT_EQ(k_min.out, con::sjis(" 標本の個数(10 以下)を入力して下さい\r\n"));
+  EXPECT_EQ(k_min.out, con::to_cp932(" 標本の個数(10 以下)を入力して下さい\r\n"));
 }
 
 }  // namespace

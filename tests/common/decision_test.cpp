@@ -14,10 +14,10 @@
 
 namespace {
 
-const std::string kLevel5 = con::sjis("  有意水準    5.00000 パ－セントで, ") + "\r\n";
-const std::string kRandom = con::sjis("  ランザミザ－ション検定によって ") + "\r\n";
-const std::string kReject = con::sjis("  一様性の帰無仮説は棄却された. ") + "\r\n";
-const std::string kAccept = con::sjis("  一様性の帰無仮説は棄却されなかった. ") + "\r\n";
+const std::string kLevel5 = con::to_cp932("  有意水準    5.00000 パ－セントで, ") + "\r\n";
+const std::string kRandom = con::to_cp932("  ランザミザ－ション検定によって ") + "\r\n";
+const std::string kReject = con::to_cp932("  一様性の帰無仮説は棄却された. ") + "\r\n";
+const std::string kAccept = con::to_cp932("  一様性の帰無仮説は棄却されなかった. ") + "\r\n";
 
 struct Outcome {
   std::string out;
@@ -106,9 +106,9 @@ TEST(Decision, PValueLine) {
     bool blank;
     std::string line;
   };
-  const std::string head = con::sjis(" P 値は ");
-  const std::string tail = con::sjis(" です.");
-  const std::string from = con::sjis(" から");
+  const std::string head = con::to_cp932(" P 値は ");
+  const std::string tail = con::to_cp932(" です.");
+  const std::string from = con::to_cp932(" から");
   const Case cases[] = {
       {"equal", 0.03f, 0.03f, true, head + " 0.03000" + tail + "\r\n\r\n"},
       {"range, p_above first", 0.06f, 0.04f, true,

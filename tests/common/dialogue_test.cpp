@@ -63,7 +63,7 @@ TEST(GroupDialogue, PromptsReadsAndEcho) {
   EXPECT_EQ(d.observations[2][0], 7.0f);
   EXPECT_EQ(d.total_size, 3);
   EXPECT_EQ(d.alpha, 0.05f);
-  const std::string expected = con::sjis(
+  const std::string expected = con::to_cp932(
       " 標本の個数(10 以下)を入力して下さい\r\n"
       " 3  個の標本サイズを入力して下さい\r\n"
       " 第1  標本の観測値を2\r\n"
@@ -87,12 +87,12 @@ TEST(GroupDialogue, RefusesWhatStorageCannotHold) {
     common::group_dialogue(c, kTexts, 100, common::echo_five_per_line, d);
   });
   EXPECT_EQ(k11.status, 8);
-  EXPECT_EQ(k11.out, con::sjis(" 標本の個数(10 以下)を入力して下さい\r\n"));
+  EXPECT_EQ(k11.out, con::to_cp932(" 標本の個数(10 以下)を入力して下さい\r\n"));
   Outcome big = run("2\n3 101\n", [&](con::Console& c) {
     common::group_dialogue(c, kTexts, 100, common::echo_five_per_line, d);
   });
   EXPECT_EQ(big.status, 8);
-  EXPECT_EQ(big.out.find(con::sjis("第")), std::string::npos);  // no group prompt
+  EXPECT_EQ(big.out.find(con::to_cp932("第")), std::string::npos);  // no group prompt
   // Negative sizes pass the dialogue; a total outside 32 bits does not.
   Outcome neg = run("2\n-2000000000 -2000000000\n",
                     [&](con::Console& c) { common::read_groups_silently(c, 100, d); });

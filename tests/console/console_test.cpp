@@ -229,16 +229,16 @@ TEST(Messages, LongLineIsReadWhole) {
 }
 
 TEST(Texts, CodePage932Bytes) {
-  EXPECT_EQ(con::sjis("　"), "\x81\x40");  // ideographic space
-  EXPECT_EQ(con::sjis("－"), "\x81\x7c");  // full-width hyphen-minus
-  EXPECT_EQ(con::sjis("『』"), "\x81\x77\x81\x78");
-  EXPECT_EQ(con::sjis("；"), "\x81\x47");
-  EXPECT_EQ(con::sjis("標本の個数(").size(), 11u);
-  EXPECT_EQ(con::sjis("以下)を入力して下さい").size(), 21u);
-  EXPECT_EQ(con::sjis(" 個の標本サイズを入力して下さい").size(), 31u);
-  EXPECT_EQ(con::sjis("個入力してください.").size(), 19u);
-  EXPECT_EQ(con::sjis("有意水準を入力して下さい. ").size(), 26u);
-  EXPECT_EQ(con::sjis("標").substr(0, 2), "\x95\x57");
+  EXPECT_EQ(con::to_cp932("　"), "\x81\x40");  // ideographic space
+  EXPECT_EQ(con::to_cp932("－"), "\x81\x7c");  // full-width hyphen-minus
+  EXPECT_EQ(con::to_cp932("『』"), "\x81\x77\x81\x78");
+  EXPECT_EQ(con::to_cp932("；"), "\x81\x47");
+  EXPECT_EQ(con::to_cp932("標本の個数(").size(), 11u);
+  EXPECT_EQ(con::to_cp932("以下)を入力して下さい").size(), 21u);
+  EXPECT_EQ(con::to_cp932(" 個の標本サイズを入力して下さい").size(), 31u);
+  EXPECT_EQ(con::to_cp932("個入力してください.").size(), 19u);
+  EXPECT_EQ(con::to_cp932("有意水準を入力して下さい. ").size(), 26u);
+  EXPECT_EQ(con::to_cp932("標").substr(0, 2), "\x95\x57");
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ TEST(KruskalWallisNormalized, SpreadStaysDouble) {
 
 // The P-value line of a run.
 std::string p_line(const std::string& out) {
-  const std::string head = con::sjis(" 　ｐ値は ");
+  const std::string head = con::to_cp932(" 　ｐ値は ");
   const size_t at = out.find(head);
   if (at == std::string::npos) return "";
   return out.substr(at, out.find("\r\n", at) - at);
@@ -78,9 +78,9 @@ std::string p_line(const std::string& out) {
 TEST(TestHomogeneity, BranchByGroupSize) {
   // 30 and 30: chi-square, one P value; 30 and 29: randomization, a range.
   const std::string chi = run_text(input_for({ramp(30, 1, 1), ramp(30, 1.5f, 1)}, "0.05"));
-  EXPECT_EQ(p_line(chi).find(con::sjis(" から")), std::string::npos) << p_line(chi);
+  EXPECT_EQ(p_line(chi).find(con::to_cp932(" から")), std::string::npos) << p_line(chi);
   const std::string perm = run_text(input_for({ramp(30, 1, 1), ramp(29, 1.5f, 1)}, "0.05"));
-  EXPECT_NE(p_line(perm).find(con::sjis(" から")), std::string::npos) << p_line(perm);
+  EXPECT_NE(p_line(perm).find(con::to_cp932(" から")), std::string::npos) << p_line(perm);
   EXPECT_FALSE(p_line(perm).empty());
 }
 
@@ -88,7 +88,7 @@ TEST(TestHomogeneity, SingleSmallGroupDrawsOnlyForTheDecision) {
   // No position to rearrange: the P values are 0.9999 and 0; the randomized
   // decision then takes the first value of the stream, 0.488144845 <= 0.5/0.9999.
   const std::string out = run_text(input_for({{1, 2, 3, 10}}, "0.5"));
-  EXPECT_EQ(p_line(out), con::sjis(" 　ｐ値は  0.00000 から 0.99990 です."));
+  EXPECT_EQ(p_line(out), con::to_cp932(" 　ｐ値は  0.00000 から 0.99990 です."));
   EXPECT_TRUE(contains(out, " ランザミザ－ション検定によって "));
   EXPECT_TRUE(contains(out, " 一様性の帰無仮説は棄却された. "));
   EXPECT_TRUE(contains(out, "          全平均は,         2.750"));  // centre of (1,2,3,10)

@@ -44,8 +44,8 @@ TEST(WriteRankRows, RecordsOfFive) {
 
 // The lines a run prints from the ranks heading to the TR line.
 std::string ranks_block(const std::string& out) {
-  const size_t at = out.find(con::sjis(" 順位\r\n"));
-  const size_t tr = out.find(con::sjis(" TRの値は"));
+  const size_t at = out.find(con::to_cp932(" 順位\r\n"));
+  const size_t tr = out.find(con::to_cp932(" TRの値は"));
   if (at == std::string::npos || tr == std::string::npos) return "";
   return out.substr(at, tr - at);
 }
@@ -54,9 +54,9 @@ TEST(WriteReport, TiedValuesPrintedAsMidRanks) {
   // The pooled values 5, 5, 7 (groups (5, 5) and (7)) rank 1.5, 1.5 and 3 on
   // one line of (2X,F9.2) fields; the mean ranks are 1.5 and 3.
   const std::string out = run_text("2\n2 1\n5 5\n7\n0.05\n");
-  EXPECT_EQ(ranks_block(out), con::sjis(" 順位\r\n") + "       1.50       1.50       3.00\r\n" +
-                                  con::sjis(" 第1 群の順位の標本平均は　1.50000000\r\n") +
-                                  con::sjis(" 第2 群の順位の標本平均は　3.00000000\r\n"));
+  EXPECT_EQ(ranks_block(out), con::to_cp932(" 順位\r\n") + "       1.50       1.50       3.00\r\n" +
+                                  con::to_cp932(" 第1 群の順位の標本平均は　1.50000000\r\n") +
+                                  con::to_cp932(" 第2 群の順位の標本平均は　3.00000000\r\n"));
 }
 
 // The report for given test results: K groups of one observation, TR, H 1,
@@ -67,8 +67,8 @@ std::string report(int k, float statistic, float p_at_least, float p_above, floa
   std::vector<std::vector<float>> groups;
   for (int i = 0; i < k; ++i) groups.push_back({static_cast<float>(i)});
   auto state = std::make_unique<homorank::State>();
-  testsupport::fill_groups(state->groups, groups);
-  state->groups.alpha = alpha;
+  testsupport::fill_groups(state->data, groups);
+  state->data.alpha = alpha;
   state->test.statistic = statistic;
   state->test.normalized = 1.0f;
   state->test.p.at_least = p_at_least;

@@ -36,7 +36,7 @@ inline std::string run_text(const std::string& input, int* status = nullptr) {
 
 // True when the output holds the code page 932 form of a UTF-8 text.
 inline bool contains(const std::string& hay, const char* utf8) {
-  return hay.find(con::sjis(utf8)) != std::string::npos;
+  return hay.find(con::to_cp932(utf8)) != std::string::npos;
 }
 
 }  // namespace homorank_test

@@ -43,9 +43,10 @@ Outcome run(const std::string& input) { return testsupport::capture_run(multicom
 TEST(ReadInput, LevelLines) {
   Outcome o = run("1\n1\n5\n0.1\n");
   EXPECT_EQ(o.status, 0);
-  EXPECT_NE(o.out.find(con::sjis("   信頼係数  0.9000 の同時信頼区間を求める.\r\n \r\n")),
+  EXPECT_NE(o.out.find(con::to_cp932("   信頼係数  0.9000 の同時信頼区間を求める.\r\n \r\n")),
             std::string::npos);
-  EXPECT_NE(o.out.find(con::sjis("          水準  0.1000 の同時検定と \r\n")), std::string::npos);
+  EXPECT_NE(o.out.find(con::to_cp932("          水準  0.1000 の同時検定と \r\n")),
+            std::string::npos);
 }
 
 // Out-of-model sizes: more than 10 groups and more than 50 observations are
@@ -69,9 +70,9 @@ TEST(ReadInput, Refusals) {
     Outcome o = run(c.input);
     EXPECT_EQ(o.status, 8) << c.input;
     EXPECT_FALSE(o.err.empty()) << c.input;
-    EXPECT_EQ(o.out.find(con::sjis("漸近分布")), std::string::npos) << c.input;
+    EXPECT_EQ(o.out.find(con::to_cp932("漸近分布")), std::string::npos) << c.input;
     if (std::string(c.last_line).find("同時信頼") != std::string::npos) {
-      const std::string tail = con::sjis(c.last_line) + "\r\n" + blank_after_levels;
+      const std::string tail = con::to_cp932(c.last_line) + "\r\n" + blank_after_levels;
       ASSERT_GE(o.out.size(), tail.size());
       EXPECT_EQ(o.out.substr(o.out.size() - tail.size()), tail) << c.input;
     }
@@ -84,10 +85,10 @@ TEST(ReadInput, Refusals) {
 TEST(ReadInput, FewGroupsKept) {
   Outcome one = run("1\n0\n0.05\n");
   EXPECT_EQ(one.status, 0);
-  EXPECT_NE(one.out.find(con::sjis("パーセント点；  0.000\r\n")), std::string::npos);
+  EXPECT_NE(one.out.find(con::to_cp932("パーセント点；  0.000\r\n")), std::string::npos);
   Outcome none = run("0\n0.05\n");
   EXPECT_EQ(none.status, 8);
-  EXPECT_EQ(none.out, con::sjis(" 群の個数(10 以下)を入力して下さい\r\n"));
+  EXPECT_EQ(none.out, con::to_cp932(" 群の個数(10 以下)を入力して下さい\r\n"));
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ std::string run(const std::string& input, int* status) {
 // The lines of the report after the heading, split at CR LF.
 std::vector<std::string> report_lines(const std::string& out) {
   std::vector<std::string> lines;
-  size_t pos = out.find(con::sjis("漸近分布"));
+  size_t pos = out.find(con::to_cp932("漸近分布"));
   pos = out.rfind("\r\n", pos) + 2;
   while (pos < out.size()) {
     size_t end = out.find("\r\n", pos);
@@ -37,11 +37,11 @@ TEST(WriteReport, TiedPair) {
   EXPECT_EQ(status, 0);
   ASSERT_EQ(lines.size(), 9u);
   EXPECT_EQ(lines[4], "       TR( 1, 2 )=      -1.000");  // W = 1 + 3 (2.5 rounded up)
-  EXPECT_EQ(lines[6], con::sjis(" 　帰無仮説は棄却されない."));
+  EXPECT_EQ(lines[6], con::to_cp932(" 　帰無仮説は棄却されない."));
   // P = 1.96 sqrt(5/3) = 2.53 > M/2 = 2: M/2 - P = -0.53 truncates to KK = 0,
   // so L = 1, U = 4 and the interval spans all four differences -2, -1, -1, 0.
   // (A KK below zero, clamped to L = 1 and U = M, is in the ten-groups golden.)
-  EXPECT_EQ(lines[8], con::sjis("       同時信頼区間は  [     -2.0000 ,       0.0000)"));
+  EXPECT_EQ(lines[8], con::to_cp932("       同時信頼区間は  [     -2.0000 ,       0.0000)"));
 }
 
 // Sizes 50 and 11 at the level whose percent point is 3.583 (the two-sided
@@ -61,9 +61,9 @@ TEST(WriteReport, IntervalIndexRoundedToSingle) {
   auto lines = report_lines(run(in, &status));
   EXPECT_EQ(status, 0);
   ASSERT_EQ(lines.size(), 9u);
-  EXPECT_EQ(lines[0], con::sjis("    漸近分布の上側   0.0 パーセント点；  3.583"));
-  EXPECT_EQ(lines[5], con::sjis("       (有意点)=        191.000"));
-  EXPECT_EQ(lines[8], con::sjis("       同時信頼区間は  [    -12.8000 ,      10.3000)"));
+  EXPECT_EQ(lines[0], con::to_cp932("    漸近分布の上側   0.0 パーセント点；  3.583"));
+  EXPECT_EQ(lines[5], con::to_cp932("       (有意点)=        191.000"));
+  EXPECT_EQ(lines[8], con::to_cp932("       同時信頼区間は  [    -12.8000 ,      10.3000)"));
 }
 
 // A level of 1: the percent point is 0, so KK = M/2 and L > U (printed as
@@ -73,10 +73,10 @@ TEST(WriteReport, LevelOne) {
   auto lines = report_lines(run("2\n2 2\n1 2\n4 8\n1\n", &status));
   EXPECT_EQ(status, 0);
   ASSERT_EQ(lines.size(), 10u);  // W = 3, TR = -2 > 0: the two rejection lines
-  EXPECT_EQ(lines[0], con::sjis("    漸近分布の上側 100.0 パーセント点；  0.000"));
-  EXPECT_EQ(lines[5], con::sjis("       (有意点)=          0.000"));
+  EXPECT_EQ(lines[0], con::to_cp932("    漸近分布の上側 100.0 パーセント点；  0.000"));
+  EXPECT_EQ(lines[5], con::to_cp932("       (有意点)=          0.000"));
   // Differences -7, -6, -3, -2: KK = 2, L = 3, U = 2.
-  EXPECT_EQ(lines[9], con::sjis("       同時信頼区間は  [     -3.0000 ,      -6.0000)"));
+  EXPECT_EQ(lines[9], con::to_cp932("       同時信頼区間は  [     -3.0000 ,      -6.0000)"));
 }
 
 // Ten groups: the pair (9, 10) is the 45th comparison.
@@ -88,7 +88,7 @@ TEST(WriteReport, TenGroups) {
   auto lines = report_lines(run(in, &status));
   EXPECT_EQ(status, 0);
   ASSERT_EQ(lines.size(), 1u + 45u * 8u);
-  EXPECT_EQ(lines[lines.size() - 7], con::sjis(" ( 45 ) 第 9 群と第 10 群との比較"));
+  EXPECT_EQ(lines[lines.size() - 7], con::to_cp932(" ( 45 ) 第 9 群と第 10 群との比較"));
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ using Run = int (*)(const con::Io&);
 // filters print nothing before their first row, so a stop there leaves
 // standard output empty.
 
-size_t bytes(const std::string& u8) { return con::sjis(u8).size(); }
+size_t bytes(const std::string& u8) { return con::to_cp932(u8).size(); }
 
 // A text right-aligned in a field of w bytes (F, I and A fields).
 std::string rj(size_t w, const std::string& u8) {
@@ -58,7 +58,7 @@ Lines operator+(Lines a, const Lines& b) {
 // The bytes a program writes for these lines: code page 932, CR LF each.
 std::string cp932(const Lines& lines) {
   std::string out;
-  for (const std::string& l : lines) out += con::sjis(l) + "\r\n";
+  for (const std::string& l : lines) out += con::to_cp932(l) + "\r\n";
   return out;
 }
 
@@ -676,7 +676,7 @@ TEST_P(RefusalMatrix, StatusAndOutput) {
   const Lines rest = split_lines(r.out.substr(expected.size()));
   size_t at = 0;
   for (const std::string& key : c.keys) {
-    const std::string want = con::sjis(key);
+    const std::string want = con::to_cp932(key);
     ASSERT_EQ(want.find('?'), std::string::npos);
     size_t k = at;
     while (k < rest.size() && rest[k] != want) ++k;

@@ -16,7 +16,7 @@ using trendrank_test::state_with;
 
 // Occurrences of a text line (code page 932, free-form: one leading blank).
 int count_lines(const std::string& out, const char* utf8) {
-  const std::string line = " " + con::sjis(utf8) + "\r\n";
+  const std::string line = " " + con::to_cp932(utf8) + "\r\n";
   int n = 0;
   for (size_t at = out.find(line); at != std::string::npos; at = out.find(line, at + 1)) ++n;
   return n;
@@ -39,13 +39,13 @@ TEST(DecideBothTests, DrawInTestOrder) {
       {"only the first randomized", 0.06f, 0.04f, 0.5f, 0.5f, 1, true, false, 1},
   };
   for (const Case& tc : cases) {
-    auto st = state_with({{1, 2}, {3, 4}});
-    st->groups.alpha = 0.05f;
-    st->trend = {1, 1, tc.trend_at_least, tc.trend_above, {}};
-    st->departure = {1, 1, tc.departure_at_least, tc.departure_above, {}};
-    trendrank::decide_both_tests(*st);
+    auto state = state_with({{1, 2}, {3, 4}});
+    state->data.alpha = 0.05f;
+    state->trend = {1, 1, tc.trend_at_least, tc.trend_above, {}};
+    state->departure = {1, 1, tc.departure_at_least, tc.departure_above, {}};
+    trendrank::decide_both_tests(*state);
     const std::string out =
-        testsupport::printed([&](con::Console& c) { trendrank::write_report(c, *st); });
+        testsupport::printed([&](con::Console& c) { trendrank::write_report(c, *state); });
     EXPECT_EQ(count_lines(out, " ランザミザ－ション検定によって "), tc.randomized) << tc.name;
     EXPECT_EQ(count_lines(out, " 一様性の帰無仮説は棄却された. "), tc.trend_rejected ? 1 : 0)
         << tc.name;
@@ -54,7 +54,7 @@ TEST(DecideBothTests, DrawInTestOrder) {
         << tc.name;
     common::UniformGenerator g;
     for (int i = 0; i < tc.draws; ++i) g.next();
-    EXPECT_EQ(st->permutation_generator.state(), g.state()) << tc.name;
+    EXPECT_EQ(state->permutation_generator.state(), g.state()) << tc.name;
   }
 }
 

@@ -15,9 +15,9 @@
 namespace trendrank_test {
 
 inline std::unique_ptr<trendrank::State> state_with(const std::vector<std::vector<float>>& groups) {
-  auto st = std::make_unique<trendrank::State>();
-  testsupport::fill_groups(st->groups, groups);
-  return st;
+  auto state = std::make_unique<trendrank::State>();
+  testsupport::fill_groups(state->data, groups);
+  return state;
 }
 
 using RunResult = testsupport::Captured;

@@ -12,20 +12,20 @@ namespace {
 using trendrank_test::state_with;
 
 // Estimates, then the effect lines the report prints from them.
-std::string estimate_and_trace(trendrank::State& st) {
-  trendrank::estimate_effects_and_locations(st);
-  return testsupport::printed([&](con::Console& c) { trendrank::write_effect_trace(c, st); });
+std::string estimate_and_trace(trendrank::State& state) {
+  trendrank::estimate_effects_and_locations(state);
+  return testsupport::printed([&](con::Console& c) { trendrank::write_effect_trace(c, state); });
 }
 
 TEST(EstimateEffectsAndLocations, WorkedTwoGroupCases) {
-  auto st = state_with({{1, 2, 3}, {4, 5}});
-  st->group_weights[0] = 3.0f;
-  st->group_weights[1] = 2.0f;
-  EXPECT_EQ(estimate_and_trace(*st),
+  auto state = state_with({{1, 2, 3}, {4, 5}});
+  state->group_weights[0] = 3.0f;
+  state->group_weights[1] = 2.0f;
+  EXPECT_EQ(estimate_and_trace(*state),
             " 3.00000000 -1.00000000 -1.00000000\r\n 2.00000000 1.50000000 1.50000000\r\n");
-  EXPECT_EQ(st->centre, 3.0f);
-  EXPECT_EQ(st->symmetric_locations[0], 2.0f);
-  EXPECT_EQ(st->symmetric_locations[1], 4.5f);
+  EXPECT_EQ(state->centre, 3.0f);
+  EXPECT_EQ(state->symmetric_locations[0], 2.0f);
+  EXPECT_EQ(state->symmetric_locations[1], 4.5f);
 
   // Reversed order: the raw effects decrease, so both smooth to their weighted
   // mean 0; the centre is still 3 and both estimates are 3.

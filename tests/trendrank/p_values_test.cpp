@@ -47,12 +47,12 @@ TEST(StatisticsAndPValues, SimulationUsesOneNormalPairPerTwoGroups) {
     std::vector<std::vector<float>> groups;
     for (int i = 0; i < tc.groups; ++i)
       groups.push_back(ramp(30, 0.25f * static_cast<float>(i), 1));
-    auto st = state_with(groups);
-    trendrank::statistics_and_p_values(*st);
+    auto state = state_with(groups);
+    trendrank::statistics_and_p_values(*state);
     common::NonzeroUniformGenerator g;
     for (int i = 0; i < tc.draws_per_repetition * 9999; ++i) g.next();
-    EXPECT_EQ(st->deviate_generator.state(), g.state()) << tc.groups << " groups";
-    EXPECT_EQ(st->permutation_generator.state(), 0u) << tc.groups << " groups";
+    EXPECT_EQ(state->deviate_generator.state(), g.state()) << tc.groups << " groups";
+    EXPECT_EQ(state->permutation_generator.state(), 0u) << tc.groups << " groups";
   }
 }
 
@@ -64,7 +64,7 @@ TEST(StatisticsAndPValues, SimulatedPValuesFollowTheObservedStatistic) {
   // equal.
   struct Case {
     const char* name;
-    std::unique_ptr<trendrank::State> st;
+    std::unique_ptr<trendrank::State> state;
     float p_trend, p_departure;
   };
   Case cases[] = {
@@ -73,11 +73,11 @@ TEST(StatisticsAndPValues, SimulatedPValuesFollowTheObservedStatistic) {
        0.9999f},
   };
   for (Case& tc : cases) {
-    trendrank::statistics_and_p_values(*tc.st);
-    EXPECT_EQ(tc.st->trend.p_at_least, tc.p_trend) << tc.name;
-    EXPECT_EQ(tc.st->trend.p_above, tc.p_trend) << tc.name;
-    EXPECT_EQ(tc.st->departure.p_at_least, tc.p_departure) << tc.name;
-    EXPECT_EQ(tc.st->departure.p_above, tc.p_departure) << tc.name;
+    trendrank::statistics_and_p_values(*tc.state);
+    EXPECT_EQ(tc.state->trend.p_at_least, tc.p_trend) << tc.name;
+    EXPECT_EQ(tc.state->trend.p_above, tc.p_trend) << tc.name;
+    EXPECT_EQ(tc.state->departure.p_at_least, tc.p_departure) << tc.name;
+    EXPECT_EQ(tc.state->departure.p_above, tc.p_departure) << tc.name;
   }
 }
 
@@ -86,16 +86,16 @@ TEST(StatisticsAndPValues, SimulatedTrendEqualToObservedCounts) {
   // pair in decreasing order pools to one fitted value, and in many
   // repetitions its trend is exactly 0 as well; such a tie counts as at least
   // the observed trend, so every repetition counts.
-  auto st = state_with({ramp(30, 31, 1), ramp(30, 1, 1)});
-  trendrank::statistics_and_p_values(*st);
-  EXPECT_EQ(st->trend.normalized, 0.0f);
-  EXPECT_EQ(st->trend.p_at_least, 0.9999f);
+  auto state = state_with({ramp(30, 31, 1), ramp(30, 1, 1)});
+  trendrank::statistics_and_p_values(*state);
+  EXPECT_EQ(state->trend.normalized, 0.0f);
+  EXPECT_EQ(state->trend.p_at_least, 0.9999f);
 }
 
 TEST(StatisticsAndPValues, DegenerateCases) {
   struct Case {
     const char* name;
-    std::unique_ptr<trendrank::State> st;
+    std::unique_ptr<trendrank::State> state;
     float trend_at_least, trend_above, departure_at_least, departure_above;
   };
   Case cases[] = {
@@ -108,11 +108,11 @@ TEST(StatisticsAndPValues, DegenerateCases) {
        0.0f},
   };
   for (Case& tc : cases) {
-    trendrank::statistics_and_p_values(*tc.st);
-    EXPECT_EQ(tc.st->trend.p_at_least, tc.trend_at_least) << tc.name;
-    EXPECT_EQ(tc.st->trend.p_above, tc.trend_above) << tc.name;
-    EXPECT_EQ(tc.st->departure.p_at_least, tc.departure_at_least) << tc.name;
-    EXPECT_EQ(tc.st->departure.p_above, tc.departure_above) << tc.name;
+    trendrank::statistics_and_p_values(*tc.state);
+    EXPECT_EQ(tc.state->trend.p_at_least, tc.trend_at_least) << tc.name;
+    EXPECT_EQ(tc.state->trend.p_above, tc.trend_above) << tc.name;
+    EXPECT_EQ(tc.state->departure.p_at_least, tc.departure_at_least) << tc.name;
+    EXPECT_EQ(tc.state->departure.p_above, tc.departure_above) << tc.name;
   }
 }
 
@@ -120,35 +120,35 @@ TEST(StatisticsAndPValues, StatisticBeyond32BitsStillOrdersCorrectly) {
   // Nine groups of 100 ascending values and one of 29 above them: a huge trend
   // statistic (about 6.6e7, times 10000 far beyond 32 bits) in the
   // randomization branch. No rearrangement reaches it.
-  auto st = std::make_unique<trendrank::State>();
-  st->groups.group_count = 10;
+  auto state = std::make_unique<trendrank::State>();
+  state->data.group_count = 10;
   for (int i = 0; i < 10; ++i) {
     const int n = i < 9 ? 100 : 29;
-    st->groups.sizes[i] = n;
-    for (int j = 0; j < n; ++j) st->groups.observations[i][j] = static_cast<float>(i * 1000 + j);
-    st->groups.total_size += n;
+    state->data.sizes[i] = n;
+    for (int j = 0; j < n; ++j) state->data.observations[i][j] = static_cast<float>(i * 1000 + j);
+    state->data.total_size += n;
   }
-  trendrank::statistics_and_p_values(*st);
-  EXPECT_GT(st->trend.statistic, 6.0e7f);
-  EXPECT_EQ(st->trend.p_at_least, 0.0f);
-  EXPECT_EQ(st->trend.p_above, 0.0f);
+  trendrank::statistics_and_p_values(*state);
+  EXPECT_GT(state->trend.statistic, 6.0e7f);
+  EXPECT_EQ(state->trend.p_at_least, 0.0f);
+  EXPECT_EQ(state->trend.p_above, 0.0f);
 }
 
 TEST(StatisticsAndPValues, TiedStatisticsCountAtOrAboveOnly) {
   // (1,2,3),(4,5): the departure statistic is 0 and every arrangement is at
   // least 0, so the share at or above is 0.9999 while the share above counts only the decreasing
   // ones.
-  auto st = state_with({{1, 2, 3}, {4, 5}});
-  trendrank::statistics_and_p_values(*st);
-  EXPECT_EQ(st->trend.statistic, 7.5f);
-  EXPECT_EQ(st->trend.normalized, 3.0f);
-  EXPECT_EQ(st->departure.p_at_least, 0.9999f);
-  EXPECT_LT(st->departure.p_above, 0.9999f);
-  EXPECT_GT(st->departure.p_above, 0.0f);
+  auto state = state_with({{1, 2, 3}, {4, 5}});
+  trendrank::statistics_and_p_values(*state);
+  EXPECT_EQ(state->trend.statistic, 7.5f);
+  EXPECT_EQ(state->trend.normalized, 3.0f);
+  EXPECT_EQ(state->departure.p_at_least, 0.9999f);
+  EXPECT_LT(state->departure.p_above, 0.9999f);
+  EXPECT_GT(state->departure.p_above, 0.0f);
   // The first permutation draws come from the seed: 2 per repetition.
   common::UniformGenerator g;
   for (int i = 0; i < 2 * 9999; ++i) g.next();
-  EXPECT_EQ(st->permutation_generator.state(), g.state());
+  EXPECT_EQ(state->permutation_generator.state(), g.state());
 }
 
 }  // namespace

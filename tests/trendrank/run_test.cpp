@@ -26,13 +26,13 @@ TEST(Run, ExtremeValuesMakeANaNEffectAndTheRunEnds) {
   trendrank_test::RunResult r = run_text("3\n2 1 1\n3e38 -3e38\n-3e38\n3e38\n0.05\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.out.find("NaN"), std::string::npos);
-  EXPECT_NE(r.out.find(con::sjis(" 分布の対称性が仮定できないとき ")), std::string::npos);
+  EXPECT_NE(r.out.find(con::to_cp932(" 分布の対称性が仮定できないとき ")), std::string::npos);
 }
 
 TEST(Run, RefusesEmptyGroupAfterTheEcho) {
   trendrank_test::RunResult r = run_text("2\n0 3\n1 2 3\n0.05\n");
   EXPECT_EQ(r.status, 8);
-  const std::string heading2 = con::sjis(" 第2  標本目の観測値は ") + "\r\n";
+  const std::string heading2 = con::to_cp932(" 第2  標本目の観測値は ") + "\r\n";
   ASSERT_GE(r.out.size(), heading2.size() + 41);
   // The output ends with the last echo line; nothing of the test follows.
   EXPECT_EQ(r.out.substr(r.out.size() - 41), "      1.00000      2.00000      3.00000\r\n");

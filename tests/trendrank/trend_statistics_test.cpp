@@ -22,10 +22,10 @@ TEST(ArrangementSums, TwoGroupsOfTwo) {
       {"decreasing", {3, 4, 1, 2}, 3.5f, 1.5f, 2.5f, 2.5f, 0.0f, 4.0f},
   };
   for (const Case& tc : cases) {
-    auto st = state_with({{0, 0}, {0, 0}});
+    auto state = state_with({{0, 0}, {0, 0}});
     const float weights[2] = {2.0f, 2.0f};
     const trendrank::ArrangementFit a =
-        trendrank::arrangement_sums(st->groups, weights, tc.ranks.data(), 4);
+        trendrank::arrangement_sums(state->data, weights, tc.ranks.data(), 4);
     EXPECT_EQ(a.mean_ranks[0], tc.mean0) << tc.name;
     EXPECT_EQ(a.mean_ranks[1], tc.mean1) << tc.name;
     EXPECT_EQ(a.fitted[0], tc.fitted0) << tc.name;
