@@ -8,7 +8,7 @@
 
 #include "console/cp932.h"
 #include "support/printed.h"
-#include "trendrank/fixtures.h"
+#include "trendrank/test_helpers.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "support/printed.h"
-#include "trendrank/fixtures.h"
+#include "trendrank/test_helpers.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "support/groups.h"
-#include "trendrank/fixtures.h"
+#include "trendrank/test_helpers.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "console/cp932.h"
-#include "trendrank/fixtures.h"
+#include "trendrank/test_helpers.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "trendrank/fixtures.h"
+#include "trendrank/test_helpers.h"
 
 namespace {
 

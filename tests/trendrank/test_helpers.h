@@ -1,7 +1,7 @@
-// Helpers for the trendrank tests: a fresh state holding given groups, and a
+// Helpers of the trendrank tests: a fresh state holding given groups, and a
 // whole run on a text input returning standard output and the exit status.
-#ifndef TESTS_TRENDRANK_FIXTURES_H
-#define TESTS_TRENDRANK_FIXTURES_H
+#ifndef TESTS_TRENDRANK_TEST_HELPERS_H
+#define TESTS_TRENDRANK_TEST_HELPERS_H
 
 #include <memory>
 #include <string>
@@ -28,4 +28,4 @@ inline RunResult run_text(const std::string& input) {
 
 }  // namespace trendrank_test
 
-#endif  // TESTS_TRENDRANK_FIXTURES_H
+#endif  // TESTS_TRENDRANK_TEST_HELPERS_H
