@@ -150,6 +150,15 @@ TEST(FreeFormInput, EndOfInputStopsWithStatus12) {
   EXPECT_EQ(run("\n\n", [&](con::Console& k) { k.read_int(v[0]); }).status, 12);
 }
 
+TEST(FreeFormInput, LongLineIsReadWhole) {
+  std::string line(1 << 20, ' ');
+  line += "5\n";
+  int32_t v = 0;
+  Outcome r = run(line, [&](con::Console& k) { k.read_int(v); });
+  EXPECT_EQ(v, 5);
+  EXPECT_EQ(r.status, 0);
+}
+
 TEST(Messages, AtMostFiveWarningLinesAllCounted) {
   int32_t v = 0;
   Outcome r = run("1aaaaaaa\n", [&](con::Console& k) { k.read_int(v); });
@@ -217,15 +226,6 @@ TEST(Messages, RefusalStopsWithStatus8AndKeepsEarlierOutput) {
   EXPECT_EQ(r.out, " before\r\n");
   EXPECT_EQ(r.status, 8);
   EXPECT_NE(r.err.find("the size 0 of group 1"), std::string::npos);
-}
-
-TEST(Messages, LongLineIsReadWhole) {
-  std::string line(1 << 20, ' ');
-  line += "5\n";
-  int32_t v = 0;
-  Outcome r = run(line, [&](con::Console& k) { k.read_int(v); });
-  EXPECT_EQ(v, 5);
-  EXPECT_EQ(r.status, 0);
 }
 
 TEST(Texts, CodePage932Bytes) {
