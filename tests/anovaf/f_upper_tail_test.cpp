@@ -25,7 +25,7 @@ struct Case {
   float expected;
 };
 
-TEST(AnovafFUpperTail, WorkedValuesBitExact) {
+TEST(FUpperTail, WorkedValuesBitExact) {
   const float inf = std::numeric_limits<float>::infinity();
   const Case cases[] = {
       {2, 2, 1.0f, 0.5f},
@@ -60,7 +60,7 @@ TEST(AnovafFUpperTail, WorkedValuesBitExact) {
   }
 }
 
-TEST(AnovafFUpperTail, TailIsBetaArgumentStartAndRecurrences) {
+TEST(FUpperTail, TailIsBetaArgumentStartAndRecurrences) {
   // m = 3, n = 36, F = 3: x = 36 / 45 = 0.8, one numerator step and 17
   // denominator steps; the tail is the probability the recurrences end with.
   const float x = anovaf::f_tail_beta_argument(3, 36, 3.0f);
@@ -70,7 +70,7 @@ TEST(AnovafFUpperTail, TailIsBetaArgumentStartAndRecurrences) {
   EXPECT_EQ(bits(end.probability), bits(tail(3, 36, 3.0f)));
 }
 
-TEST(AnovafFUpperTail, NaNReturnedAtOnceWithItsSign) {
+TEST(FUpperTail, NaNReturnedAtOnceWithItsSign) {
   const float nan = testsupport::invalid_nanf();
   ASSERT_TRUE(std::signbit(nan));
   const int64_t k_min = INT32_MIN;
@@ -97,7 +97,7 @@ TEST(AnovafFUpperTail, NaNReturnedAtOnceWithItsSign) {
   }
 }
 
-TEST(AnovafFUpperTail, NegativeOddDegreesTakeTheEvenRow) {
+TEST(FUpperTail, NegativeOddDegreesTakeTheEvenRow) {
   // A negative odd value leaves the remainder -1: neither odd nor even.
   const struct {
     int64_t m, n;
@@ -115,7 +115,7 @@ TEST(AnovafFUpperTail, NegativeOddDegreesTakeTheEvenRow) {
   }
 }
 
-TEST(AnovafFUpperTail, RecurrencesPassStartValuesWithoutSteps) {
+TEST(FUpperTail, RecurrencesPassStartValuesWithoutSteps) {
   // m = n = 2: one term of each, so no step of either recurrence; the
   // probability and term come back unchanged.
   anovaf::FTailSeries start;
@@ -155,7 +155,7 @@ double incomplete_beta(double x, double a, double b) {
   return s * h / 3.0 / std::exp(log_beta);
 }
 
-TEST(AnovafFUpperTail, AgreesWithIncompleteBetaQuadrature) {
+TEST(FUpperTail, AgreesWithIncompleteBetaQuadrature) {
   const float fs[] = {0.2f, 0.75f, 1.0f, 2.5f, 4.0f, 9.0f};
   for (int64_t m = 1; m <= 9; ++m) {
     for (int64_t n = 1; n <= 40; n += 3) {

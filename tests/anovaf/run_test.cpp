@@ -20,7 +20,7 @@ bool has_line(const std::string& out, const std::string& utf8_line) {
   return out.find("\r\n" + con::to_cp932(utf8_line) + "\r\n") != std::string::npos;
 }
 
-TEST(AnovafRun, LevelEqualToPRejects) {
+TEST(Run, LevelEqualToPRejects) {
   // P of the worked example is 0x1.5d2b68p-6; 0.021311618 reads as that float
   // and 0.021311616 as the one below it.
   const struct {
@@ -40,7 +40,7 @@ TEST(AnovafRun, LevelEqualToPRejects) {
   }
 }
 
-TEST(AnovafRun, RunsAreIndependent) {
+TEST(Run, RunsAreIndependent) {
   const std::string big = "3\n4 2 3\n1 2 3 5\n7 8\n2 2 9\n0.1\n";
   const std::string small = "2\n1 1\n3\n4\n0.05\n";
   const Result first = run(big);
@@ -52,7 +52,7 @@ TEST(AnovafRun, RunsAreIndependent) {
   EXPECT_EQ(after.status, alone.status);
 }
 
-TEST(AnovafRun, DataBeyondStorageRefused) {
+TEST(Run, DataBeyondStorageRefused) {
   const std::string count_prompt = con::to_cp932(" 標本の個数(10 以下)を入力して下さい") + "\r\n";
   const std::string sizes_prompt = con::to_cp932(" 3  個の標本サイズを入力して下さい") + "\r\n";
   const struct {
@@ -72,7 +72,7 @@ TEST(AnovafRun, DataBeyondStorageRefused) {
   }
 }
 
-TEST(AnovafRun, ExtremeSizesRefusedWithoutFault) {
+TEST(Run, ExtremeSizesRefusedWithoutFault) {
   // Negative sizes whose total stays in 32 bits are refused after the echo;
   // a total leaving 32 bits is refused after the read of the group that
   // overflows it, before the level prompt.

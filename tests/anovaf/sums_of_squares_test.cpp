@@ -45,7 +45,7 @@ std::unique_ptr<anovaf::State> analysed(const Groups& groups, std::vector<int32_
   return state;
 }
 
-TEST(AnovafSumsOfSquares, TwoGroupsWorkedExample) {
+TEST(SumsOfSquares, TwoGroupsWorkedExample) {
   auto state = analysed({{1, 2, 3}, {4, 5, 6}});
   EXPECT_EQ(state->group_means[0], 2.0f);
   EXPECT_EQ(state->group_means[1], 5.0f);
@@ -59,7 +59,7 @@ TEST(AnovafSumsOfSquares, TwoGroupsWorkedExample) {
   EXPECT_EQ(anovaf::within_groups_degrees_of_freedom(state->data), 4);
 }
 
-TEST(AnovafSumsOfSquares, OddGroupTotalStoredBeforeLastObservation) {
+TEST(SumsOfSquares, OddGroupTotalStoredBeforeLastObservation) {
   // Group (1, 2^-24, 2^-24): the grand total is stored as 1 + 2^-24 -> 1.0
   // (tie to even) before the last 2^-24 is added (again 1.0), while the group
   // sum runs in double to 1 + 2^-23 over the whole group.
@@ -69,7 +69,7 @@ TEST(AnovafSumsOfSquares, OddGroupTotalStoredBeforeLastObservation) {
   EXPECT_EQ(state->group_means[0], static_cast<float>((1.0 + std::ldexp(1.0, -23)) / 3.0));
 }
 
-TEST(AnovafSumsOfSquares, OddGroupSquaresAddedToStoredSums) {
+TEST(SumsOfSquares, OddGroupSquaresAddedToStoredSums) {
   // Group 1 (0.5, 1.5) gives within and total sums of 0.5 with both means 1.
   // Group 2 (1 + 2^-13, 1, 1 - 2^-13) adds the squares 2^-26, 0, 2^-26: each
   // lands on a stored 0.5 and ties back to 0.5; one double sum would give
@@ -84,7 +84,7 @@ TEST(AnovafSumsOfSquares, OddGroupSquaresAddedToStoredSums) {
   EXPECT_EQ(state->p_value, 1.0f);
 }
 
-TEST(AnovafSumsOfSquares, DecimalDataBitForBit) {
+TEST(SumsOfSquares, DecimalDataBitForBit) {
   // Expected bits from a separate model of the stores: the within and total
   // sums in single after each group's even part, an odd group's last squares
   // added to the stored values; the F divisor, the within mean square, kept in
@@ -126,7 +126,7 @@ TEST(AnovafSumsOfSquares, DecimalDataBitForBit) {
   }
 }
 
-TEST(AnovafSumsOfSquares, DegenerateDataKeepIeeeResults) {
+TEST(SumsOfSquares, DegenerateDataKeepIeeeResults) {
   // A group of size 0: its mean is 0/0 (a NaN with the sign bit set).
   auto empty = analysed({{1, 2}, {}, {3, 4}});
   EXPECT_TRUE(std::isnan(empty->group_means[1]));
@@ -161,7 +161,7 @@ TEST(AnovafSumsOfSquares, DegenerateDataKeepIeeeResults) {
   EXPECT_TRUE(std::isnan(one->p_value));
 }
 
-TEST(AnovafSumsOfSquares, NonPositiveGroupCountsStayInRange) {
+TEST(SumsOfSquares, NonPositiveGroupCountsStayInRange) {
   // K <= 0 reads nothing: NT = 0, the grand mean is 0/0, and K - 1, NT - K computed in
   // 64 bits even for the extreme counts; the F tail gets a NaN and stops.
   for (int32_t k : {0, -1, -2147483647, INT32_MIN}) {

@@ -15,7 +15,7 @@ Result run_boxplot(const std::string& input) {
   return testsupport::capture_run(boxplot::run, input);
 }
 
-TEST(BoxplotRun, RefusalsComeBeforeAnyRow) {
+TEST(Run, RefusalsComeBeforeAnyRow) {
   const struct {
     const char* name;
     const char* input;
@@ -34,7 +34,7 @@ TEST(BoxplotRun, RefusalsComeBeforeAnyRow) {
   }
 }
 
-TEST(BoxplotRun, NoGroupsAreRefused) {
+TEST(Run, NoGroupsAreRefused) {
   for (const char* input : {"0\n", "-5\n", "-2147483648\n"}) {
     const Result r = run_boxplot(input);
     EXPECT_EQ(r.status, 8) << input;
@@ -43,7 +43,7 @@ TEST(BoxplotRun, NoGroupsAreRefused) {
   }
 }
 
-TEST(BoxplotRun, EndOfInputStopsBeforeAnyRow) {
+TEST(Run, EndOfInputStopsBeforeAnyRow) {
   const Result r = run_boxplot("2\n5 4\n5 1 4 2 3\n");
   EXPECT_EQ(r.status, 12);
   EXPECT_TRUE(r.out.empty());

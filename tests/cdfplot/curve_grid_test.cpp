@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(CdfplotCurveGrid, TenthsOfTheRangeFromTwoBelowToOneAbove) {
+TEST(CurveGrid, TenthsOfTheRangeFromTwoBelowToOneAbove) {
   cdfplot::CurveGrid grid = cdfplot::curve_grid(-2.4494896f, 2.4494896f);
   EXPECT_EQ(grid[cdfplot::kGridMinimum], -2.4494896f);  // the smallest residual
   EXPECT_EQ(grid[cdfplot::kGridMaximum], 2.4494896f);   // the largest residual

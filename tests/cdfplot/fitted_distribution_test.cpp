@@ -14,7 +14,7 @@ cdfplot::NormalFit law(float location, float scale) {
   return fit;
 }
 
-TEST(CdfplotFittedDistributionFunction, NormalDistributionFunction) {
+TEST(FittedDistributionFunction, NormalDistributionFunction) {
   EXPECT_EQ(cdfplot::fitted_distribution_function(1.0f, law(1.0f, 2.0f)), 0.5f);
   // 1 - Q(1) with Q(1) = 0.15865526 as stored.
   EXPECT_EQ(cdfplot::fitted_distribution_function(3.0f, law(1.0f, 2.0f)),
@@ -24,7 +24,7 @@ TEST(CdfplotFittedDistributionFunction, NormalDistributionFunction) {
   EXPECT_EQ(cdfplot::fitted_distribution_function(100.0f, law(0.0f, 1.0f)), 1.0f);
 }
 
-TEST(CdfplotFittedDistributionFunction, ZeroScaleGivesTheNaNOfAnInvalidOperation) {
+TEST(FittedDistributionFunction, ZeroScaleGivesTheNaNOfAnInvalidOperation) {
   for (float x : {0.0f, 1.0f, -1.0f}) {
     const float f = cdfplot::fitted_distribution_function(x, law(0.0f, 0.0f));
     EXPECT_TRUE(std::isnan(f)) << x;

@@ -11,7 +11,7 @@ namespace {
 const std::vector<float> kWorkedResiduals = {-2.4494896f, -1.2247448f, 0.0f,
                                              0.0f,        1.2247448f,  2.4494896f};
 
-TEST(CdfplotFitNormalLaw, LocationAndScaleFromTheMeanAbsoluteDeviation) {
+TEST(FitNormalLaw, LocationAndScaleFromTheMeanAbsoluteDeviation) {
   cdfplot::NormalFit fit = cdfplot::fit_normal_law(kWorkedResiduals.data(), 6);
   EXPECT_LT(std::fabs(fit.location), 1e-16f);
   EXPECT_EQ(fit.scale, 1.5349901f);

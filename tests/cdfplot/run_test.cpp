@@ -13,7 +13,7 @@ using Result = testsupport::Captured;
 
 Result run(const std::string& input) { return testsupport::capture_run(cdfplot::run, input); }
 
-TEST(CdfplotRun, RefusalsComeBeforeAnyRow) {
+TEST(Run, RefusalsComeBeforeAnyRow) {
   const struct {
     const char* name;
     const char* input;
@@ -37,13 +37,13 @@ TEST(CdfplotRun, RefusalsComeBeforeAnyRow) {
   }
 }
 
-TEST(CdfplotRun, EndOfInputStopsBeforeAnyRow) {
+TEST(Run, EndOfInputStopsBeforeAnyRow) {
   const Result r = run("1\n2\n3 3\n1 2 3\n");
   EXPECT_EQ(r.status, 12);
   EXPECT_TRUE(r.out.empty());
 }
 
-TEST(CdfplotRun, LargestNegativeMTiesEverything) {
+TEST(Run, LargestNegativeMTiesEverything) {
   const Result r = run("-2147483648\n1\n3\n1 2 4\n");
   EXPECT_EQ(r.status, 0);
   int rows = 0;

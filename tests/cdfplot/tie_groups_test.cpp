@@ -17,7 +17,7 @@ namespace {
 
 const float kInf = std::numeric_limits<float>::infinity();
 
-TEST(CdfplotTieFactor, WholePowersAndNegativeM) {
+TEST(TieFactor, WholePowersAndNegativeM) {
   const struct {
     int32_t decimals;
     int32_t factor;
@@ -26,7 +26,7 @@ TEST(CdfplotTieFactor, WholePowersAndNegativeM) {
   for (const auto& c : cases) EXPECT_EQ(cdfplot::tie_factor(c.decimals), c.factor) << c.decimals;
 }
 
-TEST(CdfplotTieKey, RoundsTheSingleProductHalfAwayFromZero) {
+TEST(TieKey, RoundsTheSingleProductHalfAwayFromZero) {
   const struct {
     const char* name;
     float v;
@@ -65,7 +65,7 @@ Groups groups_of(const std::vector<float>& z, int32_t factor) {
   return g;
 }
 
-TEST(CdfplotFindTieGroups, GroupsAndCounts) {
+TEST(FindTieGroups, GroupsAndCounts) {
   const struct {
     const char* name;
     std::vector<float> z;
@@ -131,7 +131,7 @@ Groups groups_by_counting(const std::vector<float>& z, int32_t factor) {
   return g;
 }
 
-TEST(CdfplotFindTieGroups, SameAsCountingEveryResidualInsideTheRange) {
+TEST(FindTieGroups, SameAsCountingEveryResidualInsideTheRange) {
   std::mt19937 gen(12345);
   for (int32_t m = 0; m <= 4; ++m) {
     const int32_t factor = cdfplot::tie_factor(m);
@@ -148,7 +148,7 @@ TEST(CdfplotFindTieGroups, SameAsCountingEveryResidualInsideTheRange) {
   }
 }
 
-TEST(CdfplotFindTieGroups, TenThousandDistinctResiduals) {
+TEST(FindTieGroups, TenThousandDistinctResiduals) {
   std::vector<float> z(10000);
   for (int i = 0; i < 10000; ++i) z[i] = static_cast<float>(i - 5000) / 1000.0f;
   const Groups g = groups_of(z, 1000);

@@ -33,7 +33,7 @@ const common::DialogueTexts kTexts = {
     " 標本目の観測値は ",
 };
 
-TEST(EchoPrinter, RecordsOfFiveAndTheRemainder) {
+TEST(EchoFivePerLine, RecordsOfFiveAndTheRemainder) {
   float a[12];
   for (int k = 0; k < 12; ++k) a[k] = static_cast<float>(k + 1);
   Outcome r = run("", [&](con::Console& c) { common::echo_five_per_line(c, a, 12); });

@@ -228,7 +228,7 @@ TEST(Messages, RefusalStopsWithStatus8AndKeepsEarlierOutput) {
   EXPECT_NE(r.err.find("the size 0 of group 1"), std::string::npos);
 }
 
-TEST(Texts, CodePage932Bytes) {
+TEST(ToCp932, CodePage932Bytes) {
   EXPECT_EQ(con::to_cp932("　"), "\x81\x40");  // ideographic space
   EXPECT_EQ(con::to_cp932("－"), "\x81\x7c");  // full-width hyphen-minus
   EXPECT_EQ(con::to_cp932("『』"), "\x81\x77\x81\x78");

@@ -25,7 +25,7 @@ std::string last_line(const std::string& out) {
   return out.substr(start == std::string::npos ? 0 : start + 2, end - (start + 2));
 }
 
-TEST(DistsearchRun, ExtremeInputEndsWithItsStatus) {
+TEST(Run, ExtremeInputEndsWithItsStatus) {
   struct Case {
     const char* name;
     std::string input;
@@ -49,7 +49,7 @@ TEST(DistsearchRun, ExtremeInputEndsWithItsStatus) {
   }
 }
 
-TEST(DistsearchRun, DegenerateDataNameTheNormalLawOrAreRefused) {
+TEST(Run, DegenerateDataNameTheNormalLawOrAreRefused) {
   // Residuals all 0: all distances 0, the normal law named.
   // " " + nine ideographic spaces + the 30-byte name of the normal law.
   const std::string normal =
@@ -67,7 +67,7 @@ TEST(DistsearchRun, DegenerateDataNameTheNormalLawOrAreRefused) {
   }
 }
 
-TEST(DistsearchRun, LargestDataSet) {
+TEST(Run, LargestDataSet) {
   // Ten groups of 1000 (10000 residuals): the quadratic sort and seven passes.
   std::string in = "10\n1000 1000 1000 1000 1000 1000 1000 1000 1000 1000\n";
   unsigned x = 12345u;

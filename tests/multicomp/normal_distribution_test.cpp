@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(StandardNormal, ExactPoints) {
+TEST(NormalDistribution, ExactPoints) {
   EXPECT_EQ(multicomp::standard_normal_distribution(0.0), 0.5);
   EXPECT_EQ(multicomp::standard_normal_distribution(-0.0), 0.5);
   EXPECT_EQ(multicomp::standard_normal_density(0.0), 1.0 / std::sqrt(6.283185307179586));
@@ -24,7 +24,7 @@ TEST(StandardNormal, ExactPoints) {
 // Reference values of Phi (to 16 digits), both sides of the switch at 3.
 // Both continued fractions, cut after 28 levels, are weakest at |x| = 3:
 // there the relative tolerance is 1e-11, elsewhere 1e-13.
-TEST(StandardNormal, Values) {
+TEST(NormalDistribution, Values) {
   struct Case {
     double x, phi;
   };
@@ -46,7 +46,7 @@ TEST(StandardNormal, Values) {
 // |x| = 3 takes the central fraction and the next double above takes the tail
 // one; the two forms differ in the last bits there, so the switch shows in
 // the bits. Expected bits from a separate model of both fractions.
-TEST(StandardNormal, FormSwitchAtThree) {
+TEST(NormalDistribution, FormSwitchAtThree) {
   struct Case {
     double x, phi;
   };
@@ -60,7 +60,7 @@ TEST(StandardNormal, FormSwitchAtThree) {
   for (const Case& c : cases) EXPECT_EQ(multicomp::standard_normal_distribution(c.x), c.phi) << c.x;
 }
 
-TEST(StandardNormal, Symmetry) {
+TEST(NormalDistribution, Symmetry) {
   for (double x = 0.0; x <= 8.0; x += 0.125) {
     EXPECT_NEAR(
         multicomp::standard_normal_distribution(x) + multicomp::standard_normal_distribution(-x),

@@ -19,7 +19,7 @@ using numlib::QuadratureResult;
 
 double normal_density(double x) { return std::exp(-x * x / 2.0) / std::sqrt(2.0 * M_PI); }
 
-TEST(RealLineQuadrature, FirstCallTables) {
+TEST(IntegrateRealLine, FirstCallTables) {
   auto lib = std::make_unique<numlib::Library>();
   integrate_real_line(
       *lib, [](double) { return 0.0; }, -1.0, kEps, 20, 645);
@@ -39,7 +39,7 @@ TEST(RealLineQuadrature, FirstCallTables) {
 }
 
 // Bad arguments: code 30000, nothing integrated.
-TEST(RealLineQuadrature, ArgumentChecks) {
+TEST(IntegrateRealLine, ArgumentChecks) {
   struct Case {
     double absolute, relative;
     int32_t min_evaluations, max_evaluations;
@@ -69,7 +69,7 @@ TEST(RealLineQuadrature, ArgumentChecks) {
 }
 
 // A side's terms at 32, 64, ... give the truncation and the evaluation counts.
-TEST(RealLineQuadrature, Outcomes) {
+TEST(IntegrateRealLine, Outcomes) {
   struct Case {
     const char* name;
     double (*f)(double);
@@ -105,7 +105,7 @@ TEST(RealLineQuadrature, Outcomes) {
   }
 }
 
-TEST(RealLineQuadrature, Values) {
+TEST(IntegrateRealLine, Values) {
   auto lib = std::make_unique<numlib::Library>();
   const QuadratureResult z = integrate_real_line(
       *lib, [](double) { return 0.0; }, kEps, kEps, 20, 645);
@@ -129,7 +129,7 @@ TEST(RealLineQuadrature, Values) {
 // The error estimate at the rounding level: no tolerance at all gives the accuracy
 // exponent 0.75 and ends when the difference of two levels falls below
 // roundoff^0.75 |integral|.
-TEST(RealLineQuadrature, RoundingLevel) {
+TEST(IntegrateRealLine, RoundingLevel) {
   auto lib = std::make_unique<numlib::Library>();
   const QuadratureResult r = integrate_real_line(*lib, normal_density, 0.0, 0.0, 20, 645);
   EXPECT_EQ(r.condition, 10000);
@@ -144,7 +144,7 @@ TEST(RealLineQuadrature, RoundingLevel) {
 // halving's nodes carry one value chosen so that the level sums run 1, -2, 4:
 // the difference grows twice, so the third halving stops with the previous
 // difference raised to the inverse accuracy exponent (1 / 0.8) as the error.
-TEST(RealLineQuadrature, Stall) {
+TEST(IntegrateRealLine, Stall) {
   auto lib = std::make_unique<numlib::Library>();
   integrate_real_line(
       *lib, [](double) { return 0.0; }, -1.0, 0.0, 0, 0);  // builds the tables

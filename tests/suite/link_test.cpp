@@ -10,7 +10,7 @@
 #include "support/capture.h"
 #include "trendrank/trendrank.h"
 
-TEST(Suite, EmptyInputEndsEveryProgramWithStatus12) {
+TEST(Run, EmptyInputEndsEveryProgramWithStatus12) {
   int (*const runs[])(const con::Io&) = {trendrank::run, homorank::run,   multicomp::run,
                                          anovaf::run,    distsearch::run, cdfplot::run,
                                          boxplot::run};
