@@ -11,9 +11,7 @@ namespace {
 
 using Result = testsupport::Captured;
 
-Result run_boxplot(const std::string& input) {
-  return testsupport::capture_run(boxplot::run, input);
-}
+Result run(const std::string& input) { return testsupport::capture_run(boxplot::run, input); }
 
 TEST(Run, RefusalsComeBeforeAnyRow) {
   const struct {
@@ -27,7 +25,7 @@ TEST(Run, RefusalsComeBeforeAnyRow) {
       {"eleven groups", "11\n"},
   };
   for (const auto& c : cases) {
-    const Result r = run_boxplot(c.input);
+    const Result r = run(c.input);
     EXPECT_EQ(r.status, 8) << c.name;
     EXPECT_TRUE(r.out.empty()) << c.name;
     EXPECT_NE(r.err.find("error"), std::string::npos) << c.name;
@@ -36,7 +34,7 @@ TEST(Run, RefusalsComeBeforeAnyRow) {
 
 TEST(Run, NoGroupsAreRefused) {
   for (const char* input : {"0\n", "-5\n", "-2147483648\n"}) {
-    const Result r = run_boxplot(input);
+    const Result r = run(input);
     EXPECT_EQ(r.status, 8) << input;
     EXPECT_TRUE(r.out.empty()) << input;
     EXPECT_NE(r.err.find("is below 1; at least one group is needed"), std::string::npos) << input;
@@ -44,7 +42,7 @@ TEST(Run, NoGroupsAreRefused) {
 }
 
 TEST(Run, EndOfInputStopsBeforeAnyRow) {
-  const Result r = run_boxplot("2\n5 4\n5 1 4 2 3\n");
+  const Result r = run("2\n5 4\n5 1 4 2 3\n");
   EXPECT_EQ(r.status, 12);
   EXPECT_TRUE(r.out.empty());
 }

@@ -1,4 +1,5 @@
-// Free-form statements, free-form reads, messages and the exit status.
+// Free-form statements, free-form reads, messages and the exit status, and the
+// conversion of program texts to code page 932.
 #include "console/console.h"
 
 #include <gtest/gtest.h>

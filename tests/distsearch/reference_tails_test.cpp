@@ -24,7 +24,7 @@ const float kStep = 2.5942581f;                        // 40260853
 const float kAboveStep = from_bits(0x40260854u);       // 2.5942583
 const float kAboveMinusStep = from_bits(0xC0260852u);  // -2.5942578
 
-struct Vector {
+struct Case {
   const char* name;
   Tail t;
   float x;
@@ -32,7 +32,7 @@ struct Vector {
 };
 
 TEST(ReferenceTails, ListedValuesBitExact) {
-  const Vector cases[] = {
+  const Case cases[] = {
       // At 0: 0.5 for the symmetric laws, 0.51 and 0.49 for the mixtures,
       // exp(-1) for the exponential.
       {"normal at 0", common::normal_upper_tail, 0.0f, 0x3f000000u},
@@ -81,8 +81,8 @@ TEST(ReferenceTails, ListedValuesBitExact) {
       {"double exponential at -100", distsearch::double_exponential_tail, -100.0f, 0x3f800000u},
       {"exponential at 200", distsearch::exponential_tail, 200.0f, 0x00000000u},
   };
-  for (const Vector& v : cases) {
-    EXPECT_EQ(bits(v.t(v.x)), v.q) << v.name;
+  for (const Case& c : cases) {
+    EXPECT_EQ(bits(c.t(c.x)), c.q) << c.name;
   }
 }
 

@@ -11,11 +11,9 @@
 
 namespace {
 
-using RunResult = testsupport::Captured;
+using Result = testsupport::Captured;
 
-RunResult run_input(const std::string& input) {
-  return testsupport::capture_run(distsearch::run, input);
-}
+Result run(const std::string& input) { return testsupport::capture_run(distsearch::run, input); }
 
 // The last line of standard output, without its CR LF.
 std::string last_line(const std::string& out) {
@@ -45,7 +43,7 @@ TEST(Run, ExtremeInputEndsWithItsStatus) {
       {"end-of-input", "3\n2 2 2\n1 2\n", 12},
   };
   for (const Case& t : cases) {
-    EXPECT_EQ(run_input(t.input).status, t.status) << t.name;
+    EXPECT_EQ(run(t.input).status, t.status) << t.name;
   }
 }
 
@@ -55,13 +53,13 @@ TEST(Run, DegenerateDataNameTheNormalLawOrAreRefused) {
   const std::string normal =
       " \x81\x40\x81\x40\x81\x40\x81\x40\x81\x40\x81\x40\x81\x40\x81\x40\x81\x40"
       "\x90\xB3\x8B\x4B\x95\xAA\x95\x7A                      ";
-  RunResult flat = run_input("2\n2 2\n1 1\n4 4\n");
+  Result flat = run("2\n2 2\n1 1\n4 4\n");
   EXPECT_EQ(flat.status, 0);
   EXPECT_EQ(last_line(flat.out), normal);
   // No groups, a negative total, a group of one: nothing to measure, refused
   // before the search (no law is named).
   for (const char* in : {"0\n", "1\n-2147483648\n", "1\n1\n3.5\n"}) {
-    RunResult r = run_input(in);
+    Result r = run(in);
     EXPECT_EQ(r.status, 8) << in;
     EXPECT_EQ(r.out.find(" \x81\x40\x81\x40"), std::string::npos) << in;
   }
@@ -77,7 +75,7 @@ TEST(Run, LargestDataSet) {
       in += std::to_string((x >> 8) % 100000u) + (j % 10 == 9 ? "\n" : " ");
     }
   }
-  RunResult r = run_input(in);
+  Result r = run(in);
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out.substr(r.out.size() - 2), "\r\n");
 }

@@ -10,9 +10,13 @@
 #include "support/capture.h"
 #include "trendrank/trendrank.h"
 
+namespace {
+
 TEST(Run, EmptyInputEndsEveryProgramWithStatus12) {
   int (*const runs[])(const con::Io&) = {trendrank::run, homorank::run,   multicomp::run,
                                          anovaf::run,    distsearch::run, cdfplot::run,
                                          boxplot::run};
   for (auto run : runs) EXPECT_EQ(testsupport::capture_run(run, "").status, 12);
 }
+
+}  // namespace
