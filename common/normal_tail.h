@@ -8,8 +8,9 @@
 
 namespace common {
 
-// Pr(Z > x). A NaN or infinite x gives the NaN of an invalid operation (sign
-// bit set); results below the smallest normal single are kept as subnormals.
+// Pr(Z > x) for a standard normal Z. A NaN or infinite x gives the NaN of an
+// invalid operation (sign bit set); results below the smallest normal single
+// are kept as subnormals.
 float normal_upper_tail(float x);
 
 // Where the two fractions meet: |x| up to this takes the central fraction,
