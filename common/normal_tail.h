@@ -2,7 +2,8 @@
 // level 28 and evaluated in double from the deepest level up: the upper tail
 // Q(x) of a single-precision argument, used by the chi-square tail, distsearch
 // and cdfplot, and the two fractions themselves, which multicomp's
-// double-precision distribution function uses as well.
+// double-precision distribution function uses as well. phi below is the
+// standard normal density.
 #ifndef COMMON_NORMAL_TAIL_H
 #define COMMON_NORMAL_TAIL_H
 
