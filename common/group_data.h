@@ -1,7 +1,7 @@
 // The group data set every program reads: the number of groups, their sizes
-// as typed, the observations (single precision) and the level. Storage is sized for the
-// largest program (10 groups of 1000); each program passes its own limits to
-// the dialogue or reader, which refuses anything beyond them.
+// as typed, the observations (single precision) and the level. Storage is
+// sized for the largest program (10 groups of 1000); each program passes its
+// own limits to the dialogue or reader, which refuses anything beyond them.
 #ifndef COMMON_GROUP_DATA_H
 #define COMMON_GROUP_DATA_H
 
