@@ -1,5 +1,5 @@
 // Upper tail of the F distribution with integer degrees of freedom: the
-// regularised incomplete beta I_x(n/2, m/2) at x = n / (m F + n), which for
+// regularised incomplete beta I_x(n/2, m/2) at x = n / (m f + n), which for
 // integer m and n is a finite series. The start values depend on the parities
 // of m and n (an arc tangent for odd m and odd n, square roots when one is
 // odd); then one recurrence adds the terms of the numerator degrees of freedom

@@ -15,7 +15,9 @@ namespace anovaf {
 constexpr int kLargestGroup = 100;
 
 struct State {
-  common::GroupData data;                        // K, the sizes, the observations, the level
+  // The groups as typed, and the level. K is the number of groups and NT the
+  // sum of their sizes.
+  common::GroupData data;
   float group_means[common::kMaxGroups] = {};    // mean of each group
   float grand_mean = 0.0f;                       // mean of all observations
   float within_sum_of_squares = 0.0f;            // squared deviations from the group means
@@ -29,10 +31,10 @@ struct State {
 };
 
 // Input stage: the group-data dialogue with this program's texts and the echo
-// of every group five values a line. K below 1 or above 10, a size above
-// kLargestGroup and a level outside [0, 1] are refused by the dialogue right
-// after the read that brought them; a size below 1 after the echo. Fills
-// state.data.
+// of every group five values a line. Fewer than 1 or more than 10 groups, a
+// size above kLargestGroup and a level outside [0, 1] are refused by the
+// dialogue right after the read that brought them; a size below 1 after the
+// echo. Fills state.data.
 void read_input(con::Console& c, State& state);
 
 // K - 1 and NT - K of the data as typed, in 64 bits so that they never

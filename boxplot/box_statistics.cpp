@@ -4,10 +4,11 @@
 // maximum as the first and the last sorted values.
 //
 // Interpolation at position h = (n+1)p: k = whole part of h, f = h - k, then
-// (1-f)X(k) + fX(k+1) formed in double and stored single. The position is held
-// to 1..n, so groups of one or two observations read no value outside the
-// sample (a group of one gives its value for every p). When f is 0 the value
-// is X(k) itself and X(k+1) is never read.
+// (1-f) x(k) + f x(k+1), x(k) the k-th smallest value, formed in double and
+// stored single. The position is held to 1..n, so groups of one or two
+// observations read no value outside the sample (a group of one gives its
+// value for every p). When f is 0 the value is x(k) itself and x(k+1) is never
+// read.
 #include "boxplot/state.h"
 #include "common/sort.h"
 

@@ -1,5 +1,5 @@
-// The grid of the fitted curve: point k = lowest + (t*R)/10 with
-// R = highest - lowest and t = k - 2, each step the product, then the
+// The grid of the fitted curve: point k = lowest + (t * range)/10 with
+// range = highest - lowest and t = k - 2, each step the product, then the
 // division, then the sum, all in double, stored single.
 #include "cdfplot/state.h"
 

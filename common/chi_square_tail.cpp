@@ -1,4 +1,5 @@
-// Pr(chi2_nu > x) by the finite series of the chi-square tail.
+// Pr(chi2_nu > x) by the finite series of the chi-square tail, with Q and phi
+// the standard normal upper tail and density.
 // Odd nu: 2Q(sqrt x) + 2 phi(sqrt x) sum x^(j-1/2)/(1*3*...*(2j-1));
 // even nu: exp(-x/2) sum (x/2)^j/j!. Every term is rounded to single before it
 // is doubled and added to a double sum; powers by repeated single squaring.

@@ -1,10 +1,11 @@
 // The randomized decision at the level alpha and its report lines. With
-// p_at_least = Pr(T >= t) and p_above = Pr(T > t): reject when
-// p_at_least <= alpha; when p_above < p_at_least and p_above < alpha, draw u
-// and reject when u <= (alpha - p_above) / (p_at_least - p_above); otherwise
-// do not reject. Every comparison with a NaN is false (a NaN P value ends in
-// acceptance, with no draw). Also the P-value line: one value when
-// p_at_least == p_above, else "p_above から p_at_least".
+// p_at_least = Pr(T >= t) and p_above = Pr(T > t), t the observed value of the
+// statistic T: reject when p_at_least <= alpha; when p_above < p_at_least and
+// p_above < alpha, draw u and reject when
+// u <= (alpha - p_above) / (p_at_least - p_above); otherwise do not reject.
+// Every comparison with a NaN is false (a NaN P value ends in acceptance, with
+// no draw). Also the P-value line: one value when p_at_least == p_above, else
+// "p_above から p_at_least".
 #ifndef COMMON_DECISION_H
 #define COMMON_DECISION_H
 

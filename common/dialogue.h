@@ -4,8 +4,8 @@
 // Each program gives its own texts (UTF-8; written as code page 932).
 //
 // Values the storage cannot hold, or no method can use, are refused right after
-// the read that brought them: K below 1 or above 10, a size above the program's
-// limit, a total outside 32 bits, a level outside [0, 1].
+// the read that brought them: fewer than 1 or more than 10 groups, a size above
+// the program's limit, a total outside 32 bits, a level outside [0, 1].
 #ifndef COMMON_DIALOGUE_H
 #define COMMON_DIALOGUE_H
 
@@ -16,18 +16,18 @@
 
 namespace common {
 
-// Prints one group's observations (A(1..N); N may be zero or negative).
+// Prints one group's observations a[0..n-1] (n may be zero or negative).
 using EchoPrinter = void (*)(con::Console&, const float* a, int32_t n);
 
 struct DialogueTexts {
   const char* count_head;    // before the limit 10: "標本の個数("
   const char* count_tail;    // after it: "以下)を入力して下さい"
-  const char* sizes;         // after K: " 個の標本サイズを入力して下さい"
+  const char* sizes;         // after the count: " 個の標本サイズを入力して下さい"
   const char* group_head;    // "第"
-  const char* group_obs;     // after i: " 標本の観測値を" (then N(i))
+  const char* group_obs;     // after the group number: " 標本の観測値を" (then the size)
   const char* group_more;    // second line: "個入力してください."
   const char* level;         // level prompt, or nullptr when none is asked
-  const char* echo_heading;  // after i: " 標本目の観測値は "
+  const char* echo_heading;  // after the group number: " 標本目の観測値は "
 };
 
 // Runs the dialogue and the echo; fills every field of `data`.
@@ -35,8 +35,8 @@ struct DialogueTexts {
 void group_dialogue(con::Console& c, const DialogueTexts& texts, int max_size, EchoPrinter echo,
                     GroupData& data);
 
-// Silent reader of the filters: K, the sizes, then each group's observations,
-// nothing printed. Same refusals as the dialogue.
+// Silent reader of the filters: the number of groups, the sizes, then each
+// group's observations, nothing printed. Same refusals as the dialogue.
 void read_groups_silently(con::Console& c, int max_size, GroupData& data);
 
 // The one rule for small groups, the same message in every program: refuses
@@ -46,10 +46,11 @@ void read_groups_silently(con::Console& c, int max_size, GroupData& data);
 void refuse_small_groups(con::Console& c, const GroupData& data, int least,
                          bool zero_skips = false);
 
-// The grand mean as the trend and homogeneity programs form it: every term
-// X(i,j)/NTOT divided separately; within a group the terms are summed in double
-// from the stored single value, stored after the group's last even j, and for
-// an odd size the last term is added to that stored value and stored again.
+// The grand mean as the trend and homogeneity programs form it: every
+// observation divided by the total size separately; within a group the terms
+// are summed in double from the stored single value and stored after the
+// group's even part, and for an odd size the last term is added to that stored
+// value and stored again.
 float grand_mean(const GroupData& data);
 
 }  // namespace common

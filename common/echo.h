@@ -1,7 +1,7 @@
 // Echo printers: a vector written a fixed number of values to a record, each
-// value as `lead` blanks and a right-aligned Fw.d field. N/per full records,
-// then, when N - per*(N/per) is not zero, one record with the rest (none of
-// them when that rest is negative: N = -3 prints one empty record).
+// value as `lead` blanks and a right-aligned Fw.d field. n/per full records,
+// then, when n - per*(n/per) is not zero, one record with the rest (none of
+// them when that rest is negative: n = -3 prints one empty record).
 #ifndef COMMON_ECHO_H
 #define COMMON_ECHO_H
 

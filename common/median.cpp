@@ -1,7 +1,7 @@
 // Median by split at the mean and selection (expected linear time).
 // The results are those of the split-at-the-mean selection method: it sums
-// x/n in double for the mean m, splits in input order into L (x <= m) and U
-// (the rest, NaN included), and selection-sorts ascending only the part
+// x/n in double for the mean m, splits in input order into lower (x <= m) and
+// upper (the rest, NaN included), and selection-sorts ascending only the part
 // holding the low_rank-th and high_rank-th smallest values, low_rank =
 // (n+1)/2 and high_rank = (n+2)/2 (equal for odd n). Here the same two order
 // statistics are taken with nth_element on the NaN-free values, and a NaN is
@@ -63,7 +63,7 @@ float median(const float* x, int32_t n) {
   const int32_t high_rank = (n + 2) / 2;
 
   if (lower_count > upper_count) {
-    // Both middle values lie in L, which holds no NaN: they are its
+    // Both middle values lie in lower, which holds no NaN: they are its
     // low_rank-th and high_rank-th smallest values.
     const float low_value = select_rth(lower, low_rank);
     const float high_value = (high_rank == low_rank) ? low_value : next_after_rth(lower, low_rank);
@@ -71,19 +71,19 @@ float median(const float* x, int32_t n) {
   }
 
   if (lower_count < upper_count) {
-    // Both lie in U. Selection-sorting U(1..high_slot) ascending never moves a
-    // NaN (nothing is strictly smaller than a NaN, and a NaN is never
-    // smaller), so slot p keeps its NaN or holds the r-th smallest number of U,
-    // r being the count of NaN-free slots in U(1..p).
+    // Both lie in upper. Selection-sorting its slots 1..high_slot ascending
+    // never moves a NaN (nothing is strictly smaller than a NaN, and a NaN is
+    // never smaller), so slot p keeps its NaN or holds the r-th smallest number
+    // of upper, r being the count of NaN-free slots among slots 1..p.
     std::vector<float> numbers;
     numbers.reserve(upper.size());
     for (float y : upper) {
       if (!std::isnan(y)) numbers.push_back(y);
     }
-    // The slots of U (1-based) that end up holding the two middle values.
+    // The slots of upper (1-based) that end up holding the two middle values.
     const int32_t low_slot = low_rank - lower_count;
     const int32_t high_slot = high_rank - lower_count;
-    // The rank among the numbers of U that each slot receives.
+    // The rank among the numbers of upper that each slot receives.
     int32_t low_number_rank = 0;
     int32_t high_number_rank = 0;
     for (int32_t p = 1; p <= high_slot; ++p) {
@@ -108,9 +108,9 @@ float median(const float* x, int32_t n) {
   }
 
   // Parts of equal size: n is even and the middle falls between the parts:
-  // the largest of L and the smallest of U, each scan starting from the first
-  // element and replacing only on a strict comparison (a NaN U(1) stays the
-  // minimum).
+  // the largest of lower and the smallest of upper, each scan starting from
+  // the first element and replacing only on a strict comparison (a NaN first
+  // element of upper stays the minimum).
   float lo = lower[0];
   for (int32_t l = 1; l < lower_count; ++l) {
     if (lower[l] > lo) lo = lower[l];

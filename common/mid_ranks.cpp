@@ -1,7 +1,7 @@
 // Mid-ranks by counting: for each value, the number of values not greater and
 // the number smaller (the value itself included in the first count). The counts
 // are exact; the average is formed in double and stored in single precision.
-// Comparisons are written as P(b) <= P(a) and P(b) < P(a): a NaN on either
+// Comparisons are written as p[b] <= p[a] and p[b] < p[a]: a NaN on either
 // side counts nothing, so a NaN gets the rank 0.5 and is not counted by others.
 #include "common/mid_ranks.h"
 

@@ -1,6 +1,6 @@
 // Mid-ranks of a pooled sample: tied values share the average of the ranks
-// they occupy, R(a) = (#{b: P(b) <= P(a)} + #{b: P(b) < P(a)} + 1) / 2.
-// A comparison with a NaN counts as false. Quadratic: N^2 comparisons, nothing
+// they occupy, r[a] = (#{b: p[b] <= p[a]} + #{b: p[b] < p[a]} + 1) / 2.
+// A comparison with a NaN counts as false. Quadratic: n^2 comparisons, nothing
 // is sorted. mid_ranks_of_first ranks only the first m values against all n (for a
 // program that needs the ranks of one group within a pooled pair).
 #ifndef COMMON_MID_RANKS_H

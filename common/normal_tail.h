@@ -2,14 +2,16 @@
 // level 28 and evaluated in double from the deepest level up: the upper tail
 // Q(x) of a single-precision argument, used by the chi-square tail, distsearch
 // and cdfplot, and the two fractions themselves, which multicomp's
-// double-precision distribution function uses as well.
+// double-precision distribution function uses as well. phi below is the
+// standard normal density.
 #ifndef COMMON_NORMAL_TAIL_H
 #define COMMON_NORMAL_TAIL_H
 
 namespace common {
 
-// Pr(Z > x). A NaN or infinite x gives the NaN of an invalid operation (sign
-// bit set); results below the smallest normal single are kept as subnormals.
+// Pr(Z > x) for a standard normal Z. A NaN or infinite x gives the NaN of an
+// invalid operation (sign bit set); results below the smallest normal single
+// are kept as subnormals.
 float normal_upper_tail(float x);
 
 // Where the two fractions meet: |x| up to this takes the central fraction,

@@ -1,7 +1,7 @@
 // Effects from pairwise Hodges-Lehmann shifts, and the centre from Walsh
 // averages. Differences, residuals and averages are formed in double and
 // rounded to single where stored; the shift table is antisymmetric by negation
-// (D(j,i) = -D(i,j)) with zeros on the diagonal. Work arrays are sized to the
+// (d[j][i] = -d[i][j]) with zeros on the diagonal. Work arrays are sized to the
 // data, so any group sizes the data set holds are safe.
 #include "common/rank_estimates.h"
 

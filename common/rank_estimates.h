@@ -10,14 +10,16 @@
 
 namespace common {
 
-// Writes theta[0..K-1] (raw effects) for the groups of `data`. Each difference
-// is stored in single precision, each term D(p,q) N(q) / NTOT divided
-// separately, the sum carried in double and stored once in single. Groups
-// with no observations contribute no differences.
+// Writes theta[i], the raw effect of group i+1, for every group of `data`.
+// Each difference is stored in single precision; each term (a shift times the
+// other group's size) is divided by the total size separately, the sum carried
+// in double and stored once in single. Groups with no observations contribute
+// no differences.
 void rank_effects(const GroupData& data, float* theta);
 
-// The centre: the median of the NTOT(NTOT+1)/2 Walsh averages (every pair of
-// residuals once, every residual with itself) of X(g,b) - theta(g).
+// The centre: the median of the Walsh averages (every pair of residuals once,
+// every residual with itself: n(n+1)/2 of them for n observations) of the
+// residuals, each observation minus the raw effect theta of its group.
 float rank_centre(const GroupData& data, const float* theta);
 
 // Each group's location about a base value (the centre, or the grand mean):

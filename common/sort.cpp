@@ -3,7 +3,7 @@
 // taken as the running minimum is never replaced, so NaNs stay where they are.
 // Used for the pooled residuals, the pairwise differences and the box figures.
 //
-// The scan is quadratic ((N-1)N/2 comparisons, about 5e7 for 10000 values), so
+// The scan is quadratic ((n-1)n/2 comparisons, about 5e7 for 10000 values), so
 // most vectors take a shortcut with the same result, bit for bit. Without a
 // NaN the selection sort leaves an ascending arrangement of the input values,
 // and any two ascending arrangements of the same values agree place by place

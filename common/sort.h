@@ -3,7 +3,7 @@
 // one exchange, only when a smaller value than the first was found; equal
 // values are never exchanged and the sort is not stable. A comparison with a
 // NaN is false, so every NaN keeps its position. Quadratic only when the
-// vector holds a NaN or zeros of both signs; otherwise O(N log N) with the
+// vector holds a NaN or zeros of both signs; otherwise O(n log n) with the
 // same result, bit for bit (see sort.cpp).
 #ifndef COMMON_SORT_H
 #define COMMON_SORT_H

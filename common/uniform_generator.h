@@ -69,7 +69,7 @@ class NonzeroUniformGenerator : public GeneratorState {
 
 // Partial Fisher-Yates shuffle from the end: for t = 1..m, with q = n - t + 1,
 // j = trunc(q * u[t-1]) + 1 (j = q + 1, reached only when u = 1.0, becomes 1),
-// then R(j) and R(q) are exchanged. The values are only moved. m <= 0 does
+// then r[j-1] and r[q-1] are exchanged. The values are only moved. m <= 0 does
 // nothing; the caller must keep m <= n (returns false and does nothing if not).
 bool partial_shuffle(float* r, int32_t n, const float* u, int32_t m);
 

@@ -1,9 +1,9 @@
 // The Kolmogorov-Smirnov distance: the largest gap, over the sorted residuals,
-// between the law's distribution function F = 1 - Q(z/s) and the empirical one
-// just before ((i-1)/n) and at (i/n) each residual. Each scaled residual is
-// rounded to single; the gaps are formed in double and the distance stored
-// single. A NaN gap never raises it, so degenerate data (NaN or infinite scaled
-// residuals) leave the distance at 0.
+// between the law's distribution function F = 1 - Q(z/s), Q its upper tail,
+// and the empirical one just before ((i-1)/n) and at (i/n) the i-th residual.
+// Each scaled residual is rounded to single; the gaps are formed in double and
+// the distance stored single. A NaN gap never raises it, so degenerate data
+// (NaN or infinite scaled residuals) leave the distance at 0.
 #include <cmath>
 
 #include "common/normal_tail.h"

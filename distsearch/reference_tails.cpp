@@ -3,7 +3,8 @@
 // in double with the single roundings written below, and the tail is rounded
 // once to single. The constant roots are taken in double and rounded to single
 // as stored. An infinite argument reaches an exponential (or the normal tail)
-// and gives the NaN of an invalid operation.
+// and gives the NaN of an invalid operation. Qn below is the standard normal
+// upper tail, common::normal_upper_tail.
 #include <cmath>
 
 #include "common/constants.h"

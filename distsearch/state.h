@@ -79,10 +79,10 @@ float distance_to_law(Law law, const float* z, int32_t n, float s);
 Law closest_law(const float distance[kLawCount]);
 
 // --- Reference tails ---
-// Upper tails Q(x) = Pr(Y > x) of the reference laws at unit variance (the
-// normal one is common::normal_upper_tail), single-precision argument and
-// result. A NaN argument gives a NaN, and so does an infinite one, except
-// that the exponential tail is exactly 1 at -Inf.
+// Upper tails Q(x) = Pr(Y > x), Y following the law, of the reference laws at
+// unit variance (the normal one is common::normal_upper_tail), single-precision
+// argument and result. A NaN argument gives a NaN, and so does an infinite
+// one, except that the exponential tail is exactly 1 at -Inf.
 
 // 0.95 N(0,1) + 0.05 N(0,9), scaled to unit variance.
 float normal_mixture_tail(float x);

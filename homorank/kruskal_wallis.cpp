@@ -1,11 +1,11 @@
-// The Kruskal-Wallis test of equal group locations. The observations are
+// The Kruskal-Wallis test of equal group locations. The n observations are
 // pooled in group order and given mid-ranks (ties share the average of the
 // ranks they occupy). TR weighs each group's squared distance of its mean rank
 // from (n+1)/2 by its size; H corrects TR for ties by dividing by the spread of
 // the ranks about (n+1)/2 and multiplying by n-1. The P value comes from the
-// chi-square law with K-1 degrees of freedom when every group has 30 or more
-// observations, otherwise from 9999 rearrangements of the ranks, each TR
-// compared with the observed one to four decimals.
+// chi-square law with one degree of freedom fewer than there are groups when
+// every group has 30 or more observations, otherwise from 9999 rearrangements
+// of the ranks, each TR compared with the observed one to four decimals.
 #include <cstdint>
 
 #include "common/chi_square_tail.h"

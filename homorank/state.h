@@ -25,10 +25,11 @@ struct PValues {
   float above = 0.0f;
 };
 
-// The outcome of the Kruskal-Wallis test on the observed ranks.
+// The outcome of the Kruskal-Wallis test on the observed ranks of the n
+// observations.
 struct HomogeneityTest {
   float mean_ranks[common::kMaxGroups] = {};  // each group's mean rank, stored in single
-  float statistic = 0.0f;                     // TR: sum of N(i) (mean rank of group i - (n+1)/2)^2
+  float statistic = 0.0f;                     // TR: sum of size * (mean rank - (n+1)/2)^2
   float normalized = 0.0f;                    // H: TR with the tie correction
   PValues p;
 };
@@ -68,18 +69,18 @@ void test_homogeneity(State& state);
 
 // The Kruskal-Wallis statistic TR of one arrangement of ranks[0..n-1], taken
 // group by group in the sizes of `data`: the sum over the groups of
-// N(i) (mean rank - (n+1)/2)^2, stored in single after each group. Writes each
-// group's mean rank, stored in single, into mean_ranks[0..K-1].
+// size * (mean rank - (n+1)/2)^2, stored in single after each group. Writes
+// each group's mean rank, stored in single, into mean_ranks (one per group).
 float kruskal_wallis_statistic(const common::GroupData& data, const float* ranks, int32_t n,
                                float* mean_ranks);
 
-// H, the statistic with the tie correction: TR (n-1) / sum of
-// (R(a) - (n+1)/2)^2 over ranks[0..n-1]. Equal ranks give the NaN of 0/0.
+// H, the statistic with the tie correction: TR (n-1) divided by the sum of
+// (rank - (n+1)/2)^2 over ranks[0..n-1]. Equal ranks give the NaN of 0/0.
 float kruskal_wallis_normalized(const float* ranks, int32_t n, float statistic);
 
-// The large-sample P value of H: the chi-square upper tail with K - 1 degrees
-// of freedom. K is at least 1 (the input refuses fewer); K = 1 takes the
-// series with no terms.
+// The large-sample P value of H: the chi-square upper tail with
+// group_count - 1 degrees of freedom. group_count is at least 1 (the input
+// refuses fewer); a single group takes the series with no terms.
 float kruskal_wallis_chi_square_p(int32_t group_count, float normalized);
 
 // The randomization P values: 9999 rounds on a copy of ranks[0..n-1], each

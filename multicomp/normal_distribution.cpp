@@ -1,11 +1,11 @@
-// The standard normal density and distribution function in double precision.
-// Phi is found by one of the two continued fractions of common/normal_tail.h,
-// cut at level 28 and evaluated from the deepest level up: for |x| <= 3 the
-// central one, giving Q(a) = 0.5 - a phi(x) / central_normal_fraction(x);
-// beyond (and for NaN) Laplace's tail one, giving Q(a) = phi(a) /
-// laplace_tail_fraction(a), with a = |x|. Phi(x) is 1 - Q(a) for x >= 0, else
-// Q(a). 2 pi is the double constant kTwoPiDouble and its root is taken at each
-// call.
+// The standard normal density phi and distribution function Phi in double
+// precision. Phi comes from the upper tail Q(a) at a = |x|, found by one of the
+// two continued fractions of common/normal_tail.h, cut at level 28 and
+// evaluated from the deepest level up: for |x| <= 3 the central one,
+// Q(a) = 0.5 - a phi(x) / central_normal_fraction(x); beyond (and for NaN)
+// Laplace's tail one, Q(a) = phi(a) / laplace_tail_fraction(a). Phi(x) is
+// 1 - Q(a) for x >= 0, else Q(a). 2 pi is the double constant kTwoPiDouble and
+// its root is taken at each call.
 #include <cmath>
 
 #include "common/constants.h"

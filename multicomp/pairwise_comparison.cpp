@@ -1,11 +1,11 @@
-// One pair of groups compared by the rank sum of the first: W is the sum of
-// the first group's mid-ranks within the pair, each rounded half up; TR = W -
-// N1(N1+N2+1)/2; the critical value is the untied null deviation
-// sqrt(N1 N2 (N1+N2+1)/12) times the percent point. The simultaneous interval
-// for the shift leaves out the `trimmed` smallest and the `trimmed` largest of
-// the M = N1 N2 sorted differences, trimmed = trunc(single(M/2 - deviation *
-// percent point)): it runs from the (trimmed+1)-th to the (M-trimmed)-th (a
-// Hodges-Lehmann type interval).
+// One pair of groups, of n1 and n2 observations, compared by the rank sum of
+// the first: the first group's mid-ranks within the pair, each rounded half up,
+// are summed, and TR is that sum less n1(n1+n2+1)/2; the critical value is the
+// untied null deviation sqrt(n1 n2 (n1+n2+1)/12) times the percent point. The
+// simultaneous interval for the shift leaves out the `trimmed` smallest and the
+// `trimmed` largest of the m = n1 n2 sorted differences, trimmed =
+// trunc(single(m/2 - deviation * percent point)): it runs from the
+// (trimmed+1)-th to the (m-trimmed)-th (a Hodges-Lehmann type interval).
 #include <cmath>
 #include <cstdint>
 
@@ -51,8 +51,8 @@ PairComparison compare_pair(const common::GroupData& data, int32_t first, int32_
   result.rejected = std::fabs(result.statistic) > static_cast<double>(result.critical_value);
 
   // Interval indices from the unrounded product. With sizes of 1..50 and a
-  // percent point in [0, 200], |M/2 - product| < 30000 and both indices lie
-  // in 1..M.
+  // percent point in [0, 200], |m/2 - product| < 30000 and both indices lie
+  // in 1..m.
   const int32_t m = n1 * n2;
   const int32_t trimmed =
       static_cast<int32_t>(static_cast<float>(static_cast<double>(m) / 2.0 - product));

@@ -1,6 +1,6 @@
-// The percent point of the range law for K groups of equal weight: the root
-// of F(x) - (1 - alpha) found by bisection, every F(x) a quadrature, and the
-// root rounded to three decimals.
+// The percent point of the range law for `groups` groups of equal weight: the
+// root of F(x) - (1 - alpha), F the law's distribution function, found by
+// bisection, every F(x) a quadrature, and the root rounded to three decimals.
 #include <cmath>
 #include <cstdint>
 

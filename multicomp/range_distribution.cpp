@@ -1,4 +1,4 @@
-// The distribution function of the largest standardised difference among K
+// The distribution function of the largest standardised difference among
 // normal groups with weights l_i: the integral over z of the general
 // unequal-weight integrand, by the library's double-exponential quadrature.
 // With equal weights the integrand asks Phi for the same arguments again and

@@ -30,17 +30,16 @@ struct State {
 // ---- Input stage (input.cpp) ----
 
 // Echo printer of the dialogue: a group's observations ten to a line, each
-// as one blank and F6.2 (a rest of N - 10 (N/10) that is not zero gives one
+// as one blank and F6.2 (a rest of n - 10 (n/10) that is not zero gives one
 // more line; a negative rest gives an empty one).
 void echo_ten_per_line(con::Console& c, const float* a, int32_t n);
 
 // The dialogue (group count, sizes, observations, level) with the echo of
 // every group, the title and the two lines stating the level and the
-// confidence coefficient. Fewer than 1 or more than 10 groups, a size above
-// 50 and a level outside [0, 1] are refused right after their read; with two
-// or more groups,
-// a group of no observation (size 0 or negative) is refused after the level
-// lines, before any result.
+// confidence coefficient. Fewer than 1 or more than 10 groups, a size above 50
+// and a level outside [0, 1] are refused right after their read; with two or
+// more groups, a group of no observation (size 0 or negative) is refused after
+// the level lines, before any result.
 void read_input(con::Console& c, State& state);
 
 // ---- Normal distribution (normal_distribution.cpp) ----
@@ -67,7 +66,7 @@ double root_by_bisection(const IncreasingFunction& f, double tolerance);
 
 // ---- Distribution of the range (range_distribution.cpp) ----
 
-// The law of the largest standardised difference among K normal groups (the
+// The law of the largest standardised difference among normal groups (the
 // asymptotic law of the pairwise rank sums): the groups' weights and the
 // tolerance of the quadrature.
 struct RangeLaw {
@@ -76,13 +75,15 @@ struct RangeLaw {
   double tolerance = 0.0;
 };
 
-// The law for K groups of equal weight: every weight 1/K (none when K <= 0),
-// the tolerance kPercentPointTolerance.
+// The law for `groups` groups of equal weight: every weight 1/groups (none
+// when groups <= 0), the tolerance kPercentPointTolerance.
 RangeLaw equal_weights_range_law(int32_t groups);
 
 // The integrand of the distribution function at x, at the point z:
 // sum_i phi(z) prod_{j != i} [Phi(z t_ij) - Phi(z t_ij - x w_ij)] with
-// t_ij = sqrt(l_j / l_i), w_ij = sqrt((l_i + l_j) / l_i). 0 when K <= 0.
+// t_ij = sqrt(l_j / l_i), w_ij = sqrt((l_i + l_j) / l_i), l_i the weight of
+// group i, phi and Phi the standard normal density and distribution function.
+// 0 when law.groups <= 0.
 double range_integrand(const RangeLaw& law, double x, double z);
 
 // The distribution function of the law at x: the integral of the integrand
@@ -92,10 +93,11 @@ double range_distribution(numlib::Library& lib, const RangeLaw& law, double x);
 
 // ---- Percent point (percent_point.cpp) ----
 
-// The upper alpha point of the law for K groups of equal weight: the root of
-// range_distribution(x) = 1 - alpha by root_by_bisection, rounded to three
-// decimals (halves away from zero). K <= 0 gives 200.000 (the equation never
-// reaches 0), K = 1 gives 0.000; so does a level of 1 or more.
+// The upper alpha point of the law for `groups` groups of equal weight: the
+// root of range_distribution(x) = 1 - alpha by root_by_bisection, rounded to
+// three decimals (halves away from zero). groups <= 0 gives 200.000 (the
+// equation never reaches 0), a single group 0.000; so does a level of 1 or
+// more.
 double range_percent_point(numlib::Library& lib, int32_t groups, float alpha);
 
 // ---- Pairwise comparison (pairwise_comparison.cpp) ----
@@ -106,7 +108,7 @@ struct PairComparison {
   float critical_value = 0.0f;  // null deviation times the percent point, in single
   bool rejected = false;        // |TR| above the critical value
   float lower_limit = 0.0f;     // the simultaneous interval for the shift:
-  float upper_limit = 0.0f;     //   the L-th and U-th sorted differences
+  float upper_limit = 0.0f;     //   its ends, two of the sorted differences
 };
 
 // The n1 * n2 differences of a pair held as the first group's n1 values
@@ -115,12 +117,13 @@ struct PairComparison {
 // sorted ascending.
 void sorted_pair_differences(const float* pair, int32_t n1, int32_t n2, float* differences);
 
-// Compares groups first and second (numbered from 1; each of 1 to 50
-// observations) at the percent point: the mid-ranks of the first group within
-// the pair, each rounded half up, summed to W; TR = W - N1(N1+N2+1)/2; the
-// critical value sqrt(N1 N2 (N1+N2+1)/12) (single) times the percent point;
-// the interval's indices from the unrounded product P, KK = trunc(single(M/2
-// - P)) with M = N1 N2, L = max(KK + 1, 1) and U = min(M - KK, M).
+// Compares groups first and second (numbered from 1; n1 and n2 observations,
+// each 1 to 50) at the percent point. TR is the sum of the first group's
+// mid-ranks within the pair, each rounded half up, less n1(n1+n2+1)/2; the
+// critical value is sqrt(n1 n2 (n1+n2+1)/12), stored in single, times the
+// percent point. With trimmed = trunc(single(n1 n2 / 2 - the unrounded
+// critical value)), the interval runs from the (trimmed+1)-th to the
+// (n1 n2 - trimmed)-th of the n1 n2 sorted differences, both held to 1..n1 n2.
 PairComparison compare_pair(const common::GroupData& data, int32_t first, int32_t second,
                             double percent_point);
 
@@ -132,9 +135,9 @@ PairComparison compare_pair(const common::GroupData& data, int32_t first, int32_
 void write_pair_comparison(con::Console& c, int32_t count, int32_t first, int32_t second,
                            float alpha, const PairComparison& result);
 
-// The report: the percent-point line, then every pair (1, 2), (1, 3), ...,
-// (K-1, K) compared and written in turn. Every group must hold at least one
-// observation when there are two or more groups.
+// The report: the percent-point line, then every pair (1, 2), (1, 3), ... up
+// to the last two groups, compared and written in turn. Every group must hold
+// at least one observation when there are two or more groups.
 void write_report(con::Console& c, const State& state);
 
 }  // namespace multicomp

@@ -21,7 +21,7 @@ int32_t clamp_to_32_bits(int64_t v) {
   return static_cast<int32_t>(v);
 }
 
-// Second banner line, written after a negative unit was made positive.
+// The line added after the banner once a negative unit was made positive.
 constexpr const char* kUnitNotice = " *****  MESSAGE UNIT WAS NEGATIVE, SIGN CHANGED";
 
 }  // namespace

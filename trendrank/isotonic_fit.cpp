@@ -1,8 +1,8 @@
 // Weighted non-decreasing isotonic regression by minimum block averages: from
-// each block start s, the block value g is the smallest weighted average of
-// Y(s..j) (first found on ties); the block runs to the last e whose average is
-// within 1.0E-5 of g. When no e passes (a NaN average), the block is s alone,
-// so every fitted value is written and the loop always ends.
+// each block start s, the block value g is the smallest weighted average of y
+// over positions s..j (first found on ties); the block runs to the last e
+// whose average is within 1.0E-5 of g. When no e passes (a NaN average), the
+// block is s alone, so every fitted value is written and the loop always ends.
 #include "trendrank/state.h"
 
 namespace trendrank {

@@ -1,9 +1,10 @@
 // The two tests on the ranks: the observations are pooled and given mid-ranks,
 // the observed sums and normalized statistics are formed, then P values from
 // 9999 repetitions. When every group has at least 30 observations the limiting
-// law is simulated: independent normal deviates with variance 1/p(i),
-// p(i) = N(i)/NTOT, fitted isotonically with the weights p(i). Otherwise the
-// ranks after the first group are rearranged at random.
+// law is simulated: independent normal deviates with variance 1/p(i), p(i)
+// being group i's share of the total size, fitted isotonically with the
+// weights p(i). Otherwise the ranks after the first group are rearranged at
+// random.
 #include <cmath>
 
 #include "common/mid_ranks.h"
@@ -27,7 +28,7 @@ void simulate_limiting_law(State& state) {
   for (int32_t i = 0; i < k; ++i) {
     shares[i] = static_cast<float>(static_cast<double>(state.data.sizes[i]) / ntot);
   }
-  if (k >= 1 && k - 2 * (k / 2) == 1) shares[k] = shares[k - 1];  // the spare slot of an odd K
+  if (k >= 1 && k - 2 * (k / 2) == 1) shares[k] = shares[k - 1];  // the spare slot of an odd count
   const int32_t pairs = (k + 1) / 2;
   for (int32_t i = 0; i < 2 * pairs; ++i) {
     root_shares[i] = static_cast<float>(std::sqrt(static_cast<double>(shares[i])));

@@ -25,7 +25,7 @@ constexpr int kLargestTotal = 1000;  // observations in all
 // trend) or the departure test (homogeneity against a departure from it).
 struct RankTest {
   float statistic = 0.0f;   // the trend or departure sum of the observed ranks
-  float normalized = 0.0f;  // the statistic scaled by (N - 1) / sum (R - (N+1)/2)^2
+  float normalized = 0.0f;  // the statistic over the spread of the ranks (normalized_statistics)
   float p_at_least = 0.0f;  // share of repeats at or above the observed value
   float p_above = 0.0f;     // share of repeats above it (equal to p_at_least when simulated)
   common::Decision decision;
@@ -52,7 +52,7 @@ struct NormalPair {
 };
 
 struct State {
-  common::GroupData data;   // K, the sizes, the observations and the level
+  common::GroupData data;   // the groups as typed, and the level
   float grand_mean = 0.0f;  // the arithmetic mean of all observations
 
   float group_weights[common::kMaxGroups] = {};  // the group sizes as single values
@@ -72,7 +72,7 @@ struct State {
   common::NonzeroUniformGenerator deviate_generator;  // normal deviates of the simulation
 };
 
-// Input: the dialogue with its echo of every group; fills groups and
+// Input: the dialogue with its echo of every group; fills data and
 // grand_mean. Refuses, after the echo, a group with no observation (a size of
 // 0 or below), before any rank is formed.
 void read_input(con::Console& c, State& state);
@@ -91,14 +91,14 @@ double smallest_block_average(int32_t i, int32_t k, const float* y, const float*
 void isotonic_fit(int32_t k, const float* y, const float* w, float* fit);
 
 // For one arrangement of the ranks r(1..n) over the groups of `data`: the
-// mean rank of every group, their isotonic fit weighted by `weights`, the
-// trend sum sum N(i)(fit - c)^2 and the departure sum sum N(i)(mean - fit)^2
-// with c = (n+1)/2.
+// mean rank of every group, their isotonic fit weighted by `weights`, and the
+// sums over the groups of size * (fit - c)^2 (the trend sum) and of
+// size * (mean rank - fit)^2 (the departure sum), c = (n+1)/2.
 ArrangementFit arrangement_sums(const common::GroupData& data, const float* weights, const float* r,
                                 int32_t n);
 
-// Both sums multiplied by (n - 1) / sum (R - (n+1)/2)^2 over the ranks r(1..n);
-// NaN (sign bit set) when every rank is tied.
+// Both sums multiplied by n - 1 and divided by the sum of (r - (n+1)/2)^2 over
+// the ranks r(1..n); NaN (sign bit set) when every rank is tied.
 TrendAndDeparture normalized_statistics(const float* r, int32_t n, TrendAndDeparture sums);
 
 // Two standard normal deviates from the next two draws of gen.

@@ -1,10 +1,11 @@
 // The statistics of one arrangement of ranks. Each group's mean rank is its
 // rank sum (exact in double, whatever the order of addition) over its size;
 // the mean ranks are fitted isotonically with the group sizes as weights, and
-// the trend sum sum N(i)(fit - c)^2 and the departure sum sum N(i)(mean - fit)^2,
-// c = (N+1)/2, are carried in double and stored once in single. The normalized
-// statistics multiply both by (N-1) / sum (R - c)^2; with all ranks tied that
-// divisor is 0 and the results are NaN.
+// the trend sum (over the groups, size * (fit - c)^2) and the departure sum
+// (size * (mean - fit)^2), c = (n+1)/2, are carried in double and stored once
+// in single. The normalized statistics multiply both by n - 1 and divide by
+// the sum of (r - c)^2 over the ranks; with all ranks tied that divisor is 0
+// and the results are NaN.
 #include "common/mid_ranks.h"
 #include "trendrank/state.h"
 
