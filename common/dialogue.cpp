@@ -107,22 +107,4 @@ void refuse_small_groups(con::Console& c, const GroupData& d, int least, bool ze
   }
 }
 
-float grand_mean(const GroupData& d) {
-  float mean = 0.0f;
-  const double total = static_cast<double>(d.total_size);
-  for (int i = 0; i < d.held_group_count(); ++i) {
-    const int n = d.held_size(i);
-    if (n == 0) continue;
-    const int even = n - n % 2;
-    double sum = static_cast<double>(mean);
-    for (int j = 0; j < even; ++j) sum += static_cast<double>(d.observations[i][j]) / total;
-    if (even > 0) mean = static_cast<float>(sum);
-    if (n % 2 == 1) {
-      mean = static_cast<float>(static_cast<double>(mean) +
-                                static_cast<double>(d.observations[i][n - 1]) / total);
-    }
-  }
-  return mean;
-}
-
 }  // namespace common

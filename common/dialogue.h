@@ -46,13 +46,6 @@ void read_groups_silently(con::Console& c, int max_size, GroupData& data);
 void refuse_small_groups(con::Console& c, const GroupData& data, int least,
                          bool zero_skips = false);
 
-// The grand mean as the trend and homogeneity programs form it: every
-// observation divided by the total size separately; within a group the terms
-// are summed in double from the stored single value and stored after the
-// group's even part, and for an odd size the last term is added to that stored
-// value and stored again.
-float grand_mean(const GroupData& data);
-
 }  // namespace common
 
 #endif  // COMMON_DIALOGUE_H

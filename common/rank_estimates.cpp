@@ -68,6 +68,24 @@ float rank_centre(const GroupData& data, const float* theta) {
   return median_of_scratch(walsh.data(), static_cast<int32_t>(walsh.size()));
 }
 
+float grand_mean(const GroupData& d) {
+  float mean = 0.0f;
+  const double total = static_cast<double>(d.total_size);
+  for (int i = 0; i < d.held_group_count(); ++i) {
+    const int n = d.held_size(i);
+    if (n == 0) continue;
+    const int even = n - n % 2;
+    double sum = static_cast<double>(mean);
+    for (int j = 0; j < even; ++j) sum += static_cast<double>(d.observations[i][j]) / total;
+    if (even > 0) mean = static_cast<float>(sum);
+    if (n % 2 == 1) {
+      mean = static_cast<float>(static_cast<double>(mean) +
+                                static_cast<double>(d.observations[i][n - 1]) / total);
+    }
+  }
+  return mean;
+}
+
 void locations_about(float base, const float* effects, int k, float* locations) {
   for (int i = 0; i < k; ++i) {
     locations[i] = static_cast<float>(static_cast<double>(base) + static_cast<double>(effects[i]));

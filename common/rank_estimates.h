@@ -22,6 +22,13 @@ void rank_effects(const GroupData& data, float* theta);
 // residuals, each observation minus the raw effect theta of its group.
 float rank_centre(const GroupData& data, const float* theta);
 
+// The grand mean as the trend and homogeneity programs form it: every
+// observation divided by the total size separately; within a group the terms
+// are summed in double from the stored single value and stored after the
+// group's even part, and for an odd size the last term is added to that stored
+// value and stored again.
+float grand_mean(const GroupData& data);
+
 // Each group's location about a base value (the centre, or the grand mean):
 // locations[i] = base + effects[i], added in double and stored in single, for
 // i < k.

@@ -7,7 +7,6 @@
 // double and rounded to single.
 #include "common/rank_estimates.h"
 
-#include "common/dialogue.h"
 #include "homorank/state.h"
 
 namespace homorank {

@@ -1,5 +1,5 @@
 // The data dialogue of the trend test: number of groups, sizes, observations
-// group by group, the level, then the echo of every group and the grand mean.
+// group by group, the level, then the echo of every group.
 // Groups that hold no observation are refused after the echo, before any rank
 // is formed: a mean rank would divide by the size, and a negative first size
 // would make the rearrangement address positions before the pooled sample.
@@ -26,7 +26,6 @@ const common::DialogueTexts kDialogueTexts = {
 
 void read_input(con::Console& c, State& state) {
   common::group_dialogue(c, kDialogueTexts, kLargestGroup, common::echo_five_per_line, state.data);
-  state.grand_mean = common::grand_mean(state.data);
   common::refuse_small_groups(c, state.data, 1);
 }
 

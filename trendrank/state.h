@@ -72,9 +72,9 @@ struct State {
   common::NonzeroUniformGenerator deviate_generator;  // normal deviates of the simulation
 };
 
-// Input: the dialogue with its echo of every group; fills data and
-// grand_mean. Refuses, after the echo, a group with no observation (a size of
-// 0 or below), before any rank is formed.
+// Input: the dialogue with its echo of every group; fills data. Refuses, after
+// the echo, a group with no observation (a size of 0 or below), before any
+// rank is formed.
 void read_input(con::Console& c, State& state);
 
 // The weighted average of y over positions i..j (1-based, inclusive) with
@@ -117,8 +117,8 @@ void statistics_and_p_values(State& state);
 void decide_both_tests(State& state);
 
 // The Hodges-Lehmann raw effects, their isotonic fit weighted by
-// group_weights, the centre, and the location estimates of every group around
-// the centre and around the grand mean.
+// group_weights, the centre, the grand mean, and the location estimates of
+// every group around the centre and around the grand mean.
 void estimate_effects_and_locations(State& state);
 
 // One unlabelled line per group: weight, raw effect, smoothed effect (the

@@ -11,7 +11,6 @@
 #include "common/echo.h"
 #include "console/cp932.h"
 #include "support/capture.h"
-#include "support/floats.h"
 #include "support/groups.h"
 
 namespace {
@@ -108,35 +107,6 @@ TEST(GroupDialogue, RefusesWhatStorageCannotHold) {
   Outcome zero = run("0\n", [&](con::Console& c) { common::read_groups_silently(c, 100, d); });
   EXPECT_EQ(zero.status, 8);
   EXPECT_EQ(zero.out, "");
-}
-
-TEST(GrandMean, RoundsOncePerEvenGroupAndTwicePerOddGroup) {
-  common::GroupData d;
-  d.group_count = 2;
-  d.sizes[0] = 2;
-  d.sizes[1] = 3;
-  d.total_size = 5;
-  d.observations[0][0] = 1;
-  d.observations[0][1] = 2;
-  d.observations[1][0] = 3;
-  d.observations[1][1] = 4;
-  d.observations[1][2] = 5;
-  EXPECT_EQ(common::grand_mean(d), 3.0f);
-  d.group_count = 0;
-  EXPECT_EQ(common::grand_mean(d), 0.0f);
-  // A size-1 group: one term added to the stored value.
-  d.group_count = 1;
-  d.sizes[0] = 1;
-  d.total_size = 3;
-  EXPECT_EQ(common::grand_mean(d), static_cast<float>(1.0 / 3.0));
-
-  // Decimal terms x / 7: (17.3, 7.8, 1.5) stores after 17.3/7 + 7.8/7 and
-  // again after 1.5/7, then (18.8, 1.2, 8.9, 2.0) is summed from that value in
-  // double and stored once: 8.21428 (bits from a separate model). A store after
-  // every term, or one double sum over all terms, ends one unit higher
-  // (0x41036DB7, printed 8.21429).
-  auto decimal = testsupport::make_groups({{17.3f, 7.8f, 1.5f}, {18.8f, 1.2f, 8.9f, 2.0f}});
-  EXPECT_EQ(testsupport::bits(common::grand_mean(*decimal)), 0x41036DB6u);
 }
 
 }  // namespace
