@@ -11,7 +11,6 @@
 #include "common/echo.h"
 #include "console/cp932.h"
 #include "support/capture.h"
-#include "support/groups.h"
 
 namespace {
 
