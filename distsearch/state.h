@@ -31,15 +31,12 @@ enum Law : int {
 };
 
 struct State {
-  common::GroupData data;                              // the data set as typed
-  float group_mean[common::kMaxGroups] = {};           // mean of each group
-  int32_t residual_count = 0;                          // residuals pooled
-  float residuals[common::kMaxResiduals] = {};         // in pooling order
-  float sorted_residuals[common::kMaxResiduals] = {};  // the same, ascending
-  float mean_absolute_residual = 0.0f;                 // mean of |residual|
-  float scale[kLawCount] = {};                         // fitted scale of each law
-  float distance[kLawCount] = {};                      // distance to each law
-  Law closest = kNormal;                               // the law of least distance
+  common::GroupData data;               // the data set as typed
+  common::Residuals residuals;          // group means, pooled residuals, sorted
+  float mean_absolute_residual = 0.0f;  // mean of |residual|
+  float scale[kLawCount] = {};          // fitted scale of each law
+  float distance[kLawCount] = {};       // distance to each law
+  Law closest = kNormal;                // the law of least distance
 };
 
 // --- Stages ---
