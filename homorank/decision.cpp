@@ -2,6 +2,7 @@
 // from the generator after the rearrangements of the test. A level that does
 // not fall between the two P values draws nothing.
 #include "common/decision.h"
+
 #include "homorank/state.h"
 
 namespace homorank {
