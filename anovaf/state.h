@@ -52,6 +52,10 @@ void compute_group_and_grand_means(State& state);
 // out infinite, for the run to refuse.
 void compute_sums_of_squares(State& state);
 
+// The refusal stage, after the sums of squares: refuses (status 8, before any
+// report line) a within-group or total sum of squares that came out infinite.
+void refuse_infinite_sums(con::Console& c, const State& state);
+
 // Each group's main effect (group mean minus grand mean) and the common
 // variance (the within sum of squares over NT - K), after the sums of squares.
 void compute_effects_and_common_variance(State& state);
