@@ -16,18 +16,13 @@ int run(const con::Io& io) {
   return con::run_program(io, [](con::Console& c) {
     auto state = std::make_unique<State>();
     read_input(c, *state);
-
     common::sorted_residuals(state->data, state->residuals);
-    const int32_t n = state->residuals.count;
-    state->mean_absolute_residual = mean_absolute_residual(state->residuals.in_pooling_order, n);
-
+    state->mean_absolute_residual =
+        mean_absolute_residual(state->residuals.in_pooling_order, state->residuals.count);
     fit_law_scales(state->mean_absolute_residual, state->scale);
-    for (int law = 0; law < kLawCount; ++law) {
-      state->distance[law] =
-          distance_to_law(static_cast<Law>(law), state->residuals.ascending, n, state->scale[law]);
-    }
+    distances_to_every_law(state->residuals.ascending, state->residuals.count, state->scale,
+                           state->distance);
     state->closest = closest_law(state->distance);
-
     write_report(c, *state);
   });
 }

@@ -70,6 +70,11 @@ void fit_law_scales(float mean_absolute, float scale[kLawCount]);
 // when every scaled residual is a NaN or infinite.
 float distance_to_law(Law law, const float* z, int32_t n, float s);
 
+// distance[law] = distance_to_law(law, z, n, scale[law]) for every law, in
+// the order of the enumeration.
+void distances_to_every_law(const float* z, int32_t n, const float scale[kLawCount],
+                            float distance[kLawCount]);
+
 // The law of least distance: the distances are compared rounded to five
 // decimals (half away from zero), ties go to the earlier law, so all-zero
 // distances name the normal law.
