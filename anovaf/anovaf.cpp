@@ -5,28 +5,11 @@
 // A refusal stops the run with the output printed so far.
 #include "anovaf/anovaf.h"
 
-#include <cmath>
 #include <memory>
-#include <string>
 
 #include "anovaf/state.h"
 
 namespace anovaf {
-
-namespace {
-
-// Squared deviations beyond the single-precision range make a sum of squares
-// infinite, and the F statistic and verdict meaningless: such data are
-// refused before the report. `which` names the sum ("within-group", "total").
-void refuse_infinite_sum(con::Console& c, float sum, const char* which) {
-  if (std::isinf(sum)) {
-    c.refuse("the " + std::string(which) +
-             " sum of squares is Inf: the squared deviations of the data are beyond single "
-             "precision");
-  }
-}
-
-}  // namespace
 
 int run(const con::Io& io) {
   return con::run_program(io, [](con::Console& c) {
@@ -34,8 +17,7 @@ int run(const con::Io& io) {
     read_input(c, *state);
     compute_group_and_grand_means(*state);
     compute_sums_of_squares(*state);
-    refuse_infinite_sum(c, state->within_sum_of_squares, "within-group");
-    refuse_infinite_sum(c, state->total_sum_of_squares, "total");
+    refuse_infinite_sums(c, *state);
     state->p_value =
         f_upper_tail(between_groups_degrees_of_freedom(state->data),
                      within_groups_degrees_of_freedom(state->data), state->f_statistic);

@@ -1,6 +1,7 @@
 // The run state of the one-way analysis of variance and the declarations of
-// its stages: the input, the computations and the report. One State is made
-// fresh for every run, so nothing survives from one data set to the next.
+// its stages: the input, the computations, the refusal of infinite sums and
+// the report. One State is made fresh for every run, so nothing survives from
+// one data set to the next.
 #ifndef ANOVAF_STATE_H
 #define ANOVAF_STATE_H
 
@@ -51,8 +52,12 @@ void compute_group_and_grand_means(State& state);
 // mean square and the F statistic. Degenerate data give the IEEE results of
 // the divisions (NaN F when every group holds one observation or all are
 // equal, a non-finite F for a single group); sums beyond single precision come
-// out infinite, for the run to refuse.
+// out infinite, for refuse_infinite_sums to refuse.
 void compute_sums_of_squares(State& state);
+
+// The refusal stage, after the sums of squares: refuses (status 8, before any
+// report line) a within-group or total sum of squares that came out infinite.
+void refuse_infinite_sums(con::Console& c, const State& state);
 
 // Each group's main effect (group mean minus grand mean) and the common
 // variance (the within sum of squares over NT - K), after the sums of squares.

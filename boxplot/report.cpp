@@ -1,6 +1,7 @@
-// The segment table of one group: 15 rows of x and y and 6 blank lines.
-// The box is drawn clockwise from its upper left corner and closed; every
-// other segment is a pair of rows.
+// The report: group by group, the box statistics of a sorted copy of the
+// group and the x positions of its drawing, then its segment table of 15 rows
+// of x and y and 6 blank lines. The box is drawn clockwise from its upper left
+// corner and closed; every other segment is a pair of rows.
 #include "boxplot/state.h"
 #include "console/format.h"
 
@@ -40,6 +41,17 @@ void write_segment_table(con::Console& c, const BoxFigure& figure, const BoxStat
   write_point(c, figure.cap_right_x, stats.minimum);  // lower cap
   write_point(c, figure.cap_left_x, stats.minimum);
   end_segment(c);
+}
+
+void write_report(con::Console& c, const State& state) {
+  float sorted_group[kLargestGroup] = {};
+  const int groups = state.data.held_group_count();
+  for (int i = 0; i < groups; ++i) {
+    const int32_t n = state.data.sizes[i];
+    for (int j = 0; j < n; ++j) sorted_group[j] = state.data.observations[i][j];
+    const BoxStatistics stats = box_statistics(sorted_group, n);
+    write_segment_table(c, box_figure(i + 1), stats);
+  }
 }
 
 }  // namespace boxplot

@@ -1,6 +1,7 @@
 // The run state of the box-plot filter and the declarations of its stages:
-// the silent input, the box statistics and the box figure of one group, and
-// the writer of that group's segment table. Group numbers are 1-based.
+// the silent input, the box statistics and the box figure of one group, the
+// writer of that group's segment table, and the report that runs them group
+// by group. Group numbers are 1-based.
 #ifndef BOXPLOT_STATE_H
 #define BOXPLOT_STATE_H
 
@@ -13,10 +14,9 @@ namespace boxplot {
 
 constexpr int kLargestGroup = 100;  // observations in the largest group the filter holds
 
-// The run's storage: the data set as read, and the group being drawn.
+// The run's storage: the data set as read.
 struct State {
-  common::GroupData data;                  // the number of groups, the sizes, the observations
-  float sorted_group[kLargestGroup] = {};  // the current group, copied and sorted in place
+  common::GroupData data;  // the number of groups, the sizes, the observations
 };
 
 // The five values a box drawing shows for one group.
@@ -60,6 +60,11 @@ BoxFigure box_figure(int32_t group_number);
 // whisker and cap, the lower whisker and cap, as rows of x and y in
 // (2X,F10.3,2X,F10.3), each segment followed by a blank line. Writes only.
 void write_segment_table(con::Console& c, const BoxFigure& figure, const BoxStatistics& stats);
+
+// The report, group by group in group order: a copy of the group sorted by
+// box_statistics, its box figure, and its segment table. Every size is 1 to
+// kLargestGroup (the input refuses others).
+void write_report(con::Console& c, const State& state);
 
 }  // namespace boxplot
 

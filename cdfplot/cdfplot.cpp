@@ -7,7 +7,6 @@
 
 #include "cdfplot/state.h"
 #include "common/residuals.h"
-#include "common/sort.h"
 
 namespace cdfplot {
 
@@ -15,15 +14,13 @@ int run(const con::Io& io) {
   return con::run_program(io, [](con::Console& c) {
     auto state = std::make_unique<State>();
     read_input(c, *state);
-    common::group_means(state->data, state->group_means);
-    state->residual_count =
-        common::pooled_residuals(state->data, state->group_means, state->residuals);
-    common::sort_ascending(state->residuals, state->residual_count);
-    state->fit = fit_normal_law(state->residuals, state->residual_count);
-    find_tie_groups(state->residuals, state->residual_count, tie_factor(state->tie_decimals),
-                    state->ties);
-    state->grid = curve_grid(state->residuals[0], state->residuals[state->residual_count - 1]);
-    tabulate_curves(state->residual_count, state->ties, state->grid, state->fit, state->table);
+    common::sorted_residuals(state->data, state->residuals);
+    const float* const sorted = state->residuals.ascending;
+    const int32_t n = state->residuals.count;
+    state->fit = fit_normal_law(sorted, n);
+    find_tie_groups(sorted, n, tie_factor(state->tie_decimals), state->ties);
+    state->grid = curve_grid(sorted[0], sorted[n - 1]);
+    tabulate_curves(n, state->ties, state->grid, state->fit, state->table);
     write_report(c, *state);
   });
 }

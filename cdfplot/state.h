@@ -59,15 +59,13 @@ struct DistributionTable {
 };
 
 struct State {
-  int32_t tie_decimals = 0;                     // M: residuals that agree to M decimals tie
-  common::GroupData data;                       // groups, sizes, observations
-  float group_means[common::kMaxGroups] = {};   // mean of each group
-  int32_t residual_count = 0;                   // residuals pooled from every group
-  float residuals[common::kMaxResiduals] = {};  // the pooled residuals, sorted ascending
-  NormalFit fit;                                // normal law fitted to the residuals
-  TieGroups ties;                               // tie groups of the sorted residuals
-  CurveGrid grid = {};                          // grid of the fitted curve
-  DistributionTable table;                      // the rows to write
+  int32_t tie_decimals = 0;     // M: residuals that agree to M decimals tie
+  common::GroupData data;       // groups, sizes, observations
+  common::Residuals residuals;  // group means, pooled residuals, sorted
+  NormalFit fit;                // normal law fitted to the residuals
+  TieGroups ties;               // tie groups of the sorted residuals
+  CurveGrid grid = {};          // grid of the fitted curve
+  DistributionTable table;      // the rows to write
 };
 
 // Reads M and the data set silently, refusing before any table row what the

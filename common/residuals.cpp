@@ -6,7 +6,10 @@
 // sizes are at most 1000 (checked on reading).
 #include "common/residuals.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "common/sort.h"
 
 namespace common {
 
@@ -36,6 +39,14 @@ int32_t pooled_residuals(const GroupData& data, const float means[kMaxGroups], f
     }
   }
   return k;
+}
+
+void sorted_residuals(const GroupData& data, Residuals& residuals) {
+  group_means(data, residuals.group_means);
+  residuals.count = pooled_residuals(data, residuals.group_means, residuals.in_pooling_order);
+  std::copy(residuals.in_pooling_order, residuals.in_pooling_order + residuals.count,
+            residuals.ascending);
+  sort_ascending(residuals.ascending, residuals.count);
 }
 
 }  // namespace common

@@ -56,4 +56,11 @@ float distance_to_law(Law law, const float* z, int32_t n, float s) {
   return distance;
 }
 
+void distances_to_every_law(const float* z, int32_t n, const float scale[kLawCount],
+                            float distance[kLawCount]) {
+  for (int law = 0; law < kLawCount; ++law) {
+    distance[law] = distance_to_law(static_cast<Law>(law), z, n, scale[law]);
+  }
+}
+
 }  // namespace distsearch

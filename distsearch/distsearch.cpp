@@ -1,14 +1,13 @@
 // The distsearch run, once, on one State made fresh for it: the dialogue; the
-// group means and the pooled residuals; their mean absolute value (in pooling
-// order); the residuals sorted; a scale fitted to each law and the distance to
-// it; the closest law; the report.
+// group means and the pooled residuals, kept in pooling order and sorted;
+// their mean absolute value (summed in pooling order); a scale fitted to each
+// law and the distance of the sorted residuals to it; the closest law; the
+// report.
 #include "distsearch/distsearch.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "common/residuals.h"
-#include "common/sort.h"
 #include "distsearch/state.h"
 
 namespace distsearch {
@@ -17,22 +16,13 @@ int run(const con::Io& io) {
   return con::run_program(io, [](con::Console& c) {
     auto state = std::make_unique<State>();
     read_input(c, *state);
-
-    common::group_means(state->data, state->group_mean);
-    state->residual_count =
-        common::pooled_residuals(state->data, state->group_mean, state->residuals);
-    const int32_t n = state->residual_count;
-    state->mean_absolute_residual = mean_absolute_residual(state->residuals, n);
-    std::copy(state->residuals, state->residuals + n, state->sorted_residuals);
-    common::sort_ascending(state->sorted_residuals, n);
-
+    common::sorted_residuals(state->data, state->residuals);
+    state->mean_absolute_residual =
+        mean_absolute_residual(state->residuals.in_pooling_order, state->residuals.count);
     fit_law_scales(state->mean_absolute_residual, state->scale);
-    for (int law = 0; law < kLawCount; ++law) {
-      state->distance[law] =
-          distance_to_law(static_cast<Law>(law), state->sorted_residuals, n, state->scale[law]);
-    }
+    distances_to_every_law(state->residuals.ascending, state->residuals.count, state->scale,
+                           state->distance);
     state->closest = closest_law(state->distance);
-
     write_report(c, *state);
   });
 }

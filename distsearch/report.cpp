@@ -32,7 +32,7 @@ const LawTexts kLawTexts[kLawCount] = {
 void write_report(con::Console& c, const State& state) {
   c.write({});
   c.write({con::to_cp932(" 調整観測値は ")});
-  common::echo_five_per_line(c, state.residuals, state.residual_count);
+  common::echo_five_per_line(c, state.residuals.in_pooling_order, state.residuals.count);
   c.write({});
   c.write({});
   c.write({"-------------------------------------------"});

@@ -31,15 +31,12 @@ enum Law : int {
 };
 
 struct State {
-  common::GroupData data;                              // the data set as typed
-  float group_mean[common::kMaxGroups] = {};           // mean of each group
-  int32_t residual_count = 0;                          // residuals pooled
-  float residuals[common::kMaxResiduals] = {};         // in pooling order
-  float sorted_residuals[common::kMaxResiduals] = {};  // the same, ascending
-  float mean_absolute_residual = 0.0f;                 // mean of |residual|
-  float scale[kLawCount] = {};                         // fitted scale of each law
-  float distance[kLawCount] = {};                      // distance to each law
-  Law closest = kNormal;                               // the law of least distance
+  common::GroupData data;               // the data set as typed
+  common::Residuals residuals;          // group means, pooled residuals, sorted
+  float mean_absolute_residual = 0.0f;  // mean of |residual|
+  float scale[kLawCount] = {};          // fitted scale of each law
+  float distance[kLawCount] = {};       // distance to each law
+  Law closest = kNormal;                // the law of least distance
 };
 
 // --- Stages ---
@@ -72,6 +69,11 @@ void fit_law_scales(float mean_absolute, float scale[kLawCount]);
 // distribution function and the empirical one, in [0, 1]. 0 when n <= 0 and
 // when every scaled residual is a NaN or infinite.
 float distance_to_law(Law law, const float* z, int32_t n, float s);
+
+// distance[law] = distance_to_law(law, z, n, scale[law]) for every law, in
+// the order of the enumeration.
+void distances_to_every_law(const float* z, int32_t n, const float scale[kLawCount],
+                            float distance[kLawCount]);
 
 // The law of least distance: the distances are compared rounded to five
 // decimals (half away from zero), ties go to the earlier law, so all-zero

@@ -5,7 +5,6 @@
 
 #include <memory>
 
-#include "common/decision.h"
 #include "homorank/state.h"
 
 namespace homorank {
@@ -16,8 +15,7 @@ int run(const con::Io& io) {
     read_input(c, *state);
     test_homogeneity(*state);
     state->estimates = estimate_group_locations(state->data);
-    state->decision = common::randomized_decision(state->test.p.at_least, state->test.p.above,
-                                                  state->data.alpha, state->generator);
+    decide_homogeneity(*state);
     write_report(c, *state);
   });
 }

@@ -1,7 +1,7 @@
 // The run state of the homogeneity test and the routines of its stages: the
-// input, the Kruskal-Wallis test, the rank estimates and the report. One State
-// is made fresh for every run, so nothing survives from one data set to the
-// next. Arrays are 0-based: element [i] belongs to group i+1.
+// input, the Kruskal-Wallis test, the rank estimates, the decision and the
+// report. One State is made fresh for every run, so nothing survives from one
+// data set to the next. Arrays are 0-based: element [i] belongs to group i+1.
 #ifndef HOMORANK_STATE_H
 #define HOMORANK_STATE_H
 
@@ -93,6 +93,11 @@ PValues kruskal_wallis_permutation_p(const common::GroupData& data, const float*
 // The estimate stage: the rank estimates of the effects, the centre and the
 // locations of `data`, and the grand mean with the locations about it.
 LocationEstimates estimate_group_locations(const common::GroupData& data);
+
+// The decision stage, after the test: the randomized decision at the level
+// into state.decision, drawing from state.generator (after the
+// rearrangements) only when the level falls between the two P values.
+void decide_homogeneity(State& state);
 
 // The report stage, after the echo: the ranks, the mean ranks and TR, then the
 // title, TR, H, the P value or range, the decision lines and the estimates.

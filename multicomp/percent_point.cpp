@@ -11,7 +11,7 @@ namespace multicomp {
 double range_percent_point(numlib::Library& lib, int32_t groups, float alpha) {
   const RangeLaw law = equal_weights_range_law(groups);
   const double x = root_by_bisection(
-      [&lib, &law, alpha](const double& trial) {
+      [&lib, &law, alpha](double trial) {
         return range_distribution(lib, law, trial) - (1.0 - static_cast<double>(alpha));
       },
       law.tolerance);

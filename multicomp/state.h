@@ -55,7 +55,7 @@ double standard_normal_distribution(double x);
 
 // ---- Root of an increasing function (root_by_bisection.cpp) ----
 
-using IncreasingFunction = std::function<double(const double&)>;
+using IncreasingFunction = std::function<double(double)>;
 
 // The root of an increasing function f by bisection: the first whole number
 // from 1 up (at most 200; 200 when none) where f is not negative brackets the
