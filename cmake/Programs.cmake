@@ -1,7 +1,8 @@
-# The seven programs, listed once in programs.txt (the tools read it too). Each directory holds the program's routines (built into
-# <name>_lib) and main.cpp (a thin wrapper around <name>::run). Includes are
-# rooted at the top of the tree ("anovaf/state.h"), which common/ exports, so
-# no program folder is an include path of its own.
+# The seven programs, listed once in programs.txt (the tools read it too).
+# Each directory holds the program's routines (built into <name>_lib) and
+# main.cpp (a thin wrapper around <name>::run). Includes are rooted at the top
+# of the tree ("anovaf/state.h"), which common/ exports, so no program folder
+# is an include path of its own.
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/programs.txt GR_PROGRAMS)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/programs.txt)
 

@@ -1,4 +1,5 @@
-// The group-data dialogue, the filters' silent reader, and the grand mean.
+// The group-data dialogue, the filters' silent reader and the refusal of
+// groups too small for a program's method.
 #include "common/dialogue.h"
 
 #include <charconv>

@@ -357,6 +357,9 @@ void set_float_environment() {
 
 }  // namespace
 
+// The message of a run that ran out of memory.
+constexpr char kOutOfMemory[] = "out of memory; the run stops";
+
 int run_program(const Io& io, const std::function<void(Console&)>& body) {
   set_float_environment();
   Console c(io);
@@ -366,7 +369,7 @@ int run_program(const Io& io, const std::function<void(Console&)>& body) {
     // The message is already out; the status is the highest severity seen.
   } catch (const std::bad_alloc&) {
     try {
-      c.message(kMsgFault, kFault, "out of memory; the run stops");
+      c.message(kMsgFault, kFault, kOutOfMemory);
     } catch (...) {
     }
   } catch (const std::exception& e) {
@@ -383,10 +386,12 @@ int main_stdio(int (*run)(const Io&)) {
     return run(io);
   } catch (const std::bad_alloc&) {
     // Memory ran out before the run could set up its console (the stream
-    // buffers), or while it wrote the summary: the same message and status as
-    // running out during the run, from a fixed text that needs no memory.
-    std::fputs("fault 1007 (severity 16): out of memory; the run stops\r\n"
-               "message summary: number, severity, count\r\n"
+    // buffers), or while it wrote the summary: the same message, summary and
+    // status as running out during the run, written without allocating.
+    static_assert(kMsgFault == 1007 && kFault == 16, "the fixed text below names both");
+    std::fputs("fault 1007 (severity 16): ", stderr);
+    std::fputs(kOutOfMemory, stderr);
+    std::fputs("\r\nmessage summary: number, severity, count\r\n"
                "  1007  16  1\r\n"
                "exit status 16\r\n",
                stderr);

@@ -1,9 +1,13 @@
 # Sourced by the project's scripts (from the top of the tree): the list of the
-# seven programs and the installer of missing Debian packages.
+# seven programs, the number of parallel build jobs and the installer of
+# missing Debian packages.
 
 # The programs, in the order of cmake/programs.txt (the one list the build,
 # the tools and the tests read).
 mapfile -t programs < cmake/programs.txt
+
+# Parallel jobs for builds and runs: one a processor.
+jobs=$(nproc 2>/dev/null || echo 4)
 
 # is_program <name>: true when name is one of the programs.
 is_program() {
