@@ -35,7 +35,7 @@ double step_product(int32_t n, double first) {
 // in single before the sum. divisor is the product of the first j odd numbers
 // (odd nu) or even numbers (even nu); count <= 24, no terms for count <= 0.
 double series_sum(double first, float x, float common_factor, int32_t count,
-                  double (*divisor)(const int32_t&)) {
+                  double (*divisor)(int32_t)) {
   float terms[kTerms];  // terms[j - 1] holds t_j
   for (int32_t j = 1; j <= count; ++j) {
     terms[j - 1] = static_cast<float>(
@@ -50,9 +50,9 @@ double series_sum(double first, float x, float common_factor, int32_t count,
 
 }  // namespace
 
-double product_of_first_odd(const int32_t& n) { return step_product(n, 1.0); }
+double product_of_first_odd(int32_t n) { return step_product(n, 1.0); }
 
-double product_of_first_even(const int32_t& n) { return step_product(n, 2.0); }
+double product_of_first_even(int32_t n) { return step_product(n, 2.0); }
 
 double chi_square_series_power(float x, int32_t j) {
   if (j <= 0) return 1.0;
@@ -87,26 +87,29 @@ float chi_square_upper_tail(int32_t nu, float x) {
   const int32_t term_count = (nu + 1) / 2 - 1;
   const double xd = static_cast<double>(x);
 
+  const float exp_minus_half_x = static_cast<float>(std::exp(-xd / 2.0));
+
   if (nu - 2 * (nu / 2) == 1) {
-    const float z = static_cast<float>(std::sqrt(xd));
-    const float q = normal_upper_tail(z);
-    const double s = static_cast<double>(q) + static_cast<double>(q);
+    const float root_x = static_cast<float>(std::sqrt(xd));
+    const float tail_at_root_x = normal_upper_tail(root_x);
+    const double twice_tail =
+        static_cast<double>(tail_at_root_x) + static_cast<double>(tail_at_root_x);
     if (nu == 1) {
-      return static_cast<float>(s);
+      return static_cast<float>(twice_tail);
     }
-    const float e = static_cast<float>(std::exp(-xd / 2.0));
-    const float r = static_cast<float>(std::sqrt(xd * static_cast<double>(kTwoPi)));
-    const float common_factor = static_cast<float>(static_cast<double>(e) / static_cast<double>(r));
-    return static_cast<float>(series_sum(s, x, common_factor, term_count, product_of_first_odd));
+    const float root_two_pi_x = static_cast<float>(std::sqrt(xd * static_cast<double>(kTwoPi)));
+    const float common_factor = static_cast<float>(static_cast<double>(exp_minus_half_x) /
+                                                   static_cast<double>(root_two_pi_x));
+    return static_cast<float>(
+        series_sum(twice_tail, x, common_factor, term_count, product_of_first_odd));
   }
 
-  const float e = static_cast<float>(std::exp(-xd / 2.0));
   if (nu == 2) {
-    return e;
+    return exp_minus_half_x;
   }
-  const float common_factor = static_cast<float>(static_cast<double>(e) / 2.0);
-  return static_cast<float>(
-      series_sum(static_cast<double>(e), x, common_factor, term_count, product_of_first_even));
+  const float common_factor = static_cast<float>(static_cast<double>(exp_minus_half_x) / 2.0);
+  return static_cast<float>(series_sum(static_cast<double>(exp_minus_half_x), x, common_factor,
+                                       term_count, product_of_first_even));
 }
 
 }  // namespace common

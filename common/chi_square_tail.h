@@ -21,10 +21,10 @@ constexpr int32_t kChiSquareMaxDf = 50;
 float chi_square_upper_tail(int32_t nu, float x);
 
 // 1*3*5*...*(2n-1) in double, unrounded; 1 for n <= 0.
-double product_of_first_odd(const int32_t& n);
+double product_of_first_odd(int32_t n);
 
 // 2*4*6*...*(2n) in double, unrounded; 1 for n <= 0.
-double product_of_first_even(const int32_t& n);
+double product_of_first_even(int32_t n);
 
 // x^j for j >= 1 as the series forms it: x for j = 1, x*x in double for
 // j = 2, otherwise repeated squaring with every square rounded to single and

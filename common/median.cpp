@@ -12,24 +12,23 @@
 #include <cmath>
 #include <vector>
 
+#include "common/sort.h"
+
 namespace common {
 
 namespace {
 
-// The r-th smallest (1-based, 1 <= r <= size) of NaN-free values; reorders them.
-float select_rth(std::vector<float>& v, int32_t r) {
-  std::nth_element(v.begin(), v.begin() + (r - 1), v.end());
-  return v[r - 1];
+// The r-th smallest (1-based, 1 <= r <= size) of the NaN-free values
+// part[0..size-1]; reorders them so that it stands at r-1.
+float select_rth(float* part, int32_t size, int32_t r) {
+  std::nth_element(part, part + (r - 1), part + size);
+  return part[r - 1];
 }
 
-// After nth_element put the r-th smallest at r-1, the (r+1)-th smallest is the
-// least value behind it.
-float next_after_rth(const std::vector<float>& v, int32_t r) {
-  float best = v[r];
-  for (size_t i = static_cast<size_t>(r) + 1; i < v.size(); ++i) {
-    if (v[i] < best) best = v[i];
-  }
-  return best;
+// After select_rth put the r-th smallest at r-1 (r < size), the (r+1)-th
+// smallest is the least value behind it.
+float next_after_rth(const float* part, int32_t size, int32_t r) {
+  return *std::min_element(part + r, part + size);
 }
 
 float half_sum(float a, float b) {
@@ -65,8 +64,9 @@ float median(const float* x, int32_t n) {
   if (lower_count > upper_count) {
     // Both middle values lie in lower, which holds no NaN: they are its
     // low_rank-th and high_rank-th smallest values.
-    const float low_value = select_rth(lower, low_rank);
-    const float high_value = (high_rank == low_rank) ? low_value : next_after_rth(lower, low_rank);
+    const float low_value = select_rth(lower.data(), lower_count, low_rank);
+    const float high_value =
+        (high_rank == low_rank) ? low_value : next_after_rth(lower.data(), lower_count, low_rank);
     return half_sum(high_value, low_value);
   }
 
@@ -96,12 +96,15 @@ float median(const float* x, int32_t n) {
     const bool high_slot_is_nan = std::isnan(upper[high_slot - 1]);
     float low_value = upper[low_slot - 1];  // the NaN itself when the slot holds one
     float high_value = upper[high_slot - 1];
-    if (!low_slot_is_nan) low_value = select_rth(numbers, low_number_rank);
+    const int32_t number_count = static_cast<int32_t>(numbers.size());
+    if (!low_slot_is_nan) low_value = select_rth(numbers.data(), number_count, low_number_rank);
     if (!high_slot_is_nan) {
       if (low_slot_is_nan || high_number_rank == low_number_rank) {
-        high_value = low_slot_is_nan ? select_rth(numbers, high_number_rank) : low_value;
+        high_value = low_slot_is_nan ? select_rth(numbers.data(), number_count, high_number_rank)
+                                     : low_value;
       } else {
-        high_value = next_after_rth(numbers, low_number_rank);  // the next rank up
+        // The next rank up.
+        high_value = next_after_rth(numbers.data(), number_count, low_number_rank);
       }
     }
     return half_sum(low_value, high_value);
@@ -124,17 +127,12 @@ float median(const float* x, int32_t n) {
 
 float median_of_scratch(float* x, int32_t n) {
   if (n <= 0) return 0.0f;
+  // With a NaN, or zeros of both signs, the order among equal values can
+  // show, and the split must keep the input order: median itself is taken.
+  if (!order_is_invisible_among_equals(x, n)) return median(x, n);
   double m = 0.0;
   const double dn = static_cast<double>(n);
-  bool any_nan = false;
-  bool plus_zero = false;
-  bool minus_zero = false;
-  for (int32_t l = 0; l < n; ++l) {
-    m += static_cast<double>(x[l]) / dn;
-    if (std::isnan(x[l])) any_nan = true;
-    if (x[l] == 0.0f) (std::signbit(x[l]) ? minus_zero : plus_zero) = true;
-  }
-  if (any_nan || (plus_zero && minus_zero)) return median(x, n);
+  for (int32_t l = 0; l < n; ++l) m += static_cast<double>(x[l]) / dn;
 
   float* const split =
       std::partition(x, x + n, [m](float y) { return static_cast<double>(y) <= m; });
@@ -142,25 +140,17 @@ float median_of_scratch(float* x, int32_t n) {
   const int32_t upper_count = n - lower_count;
   const int32_t low_rank = (n + 1) / 2;
   const int32_t high_rank = (n + 2) / 2;
-  // The r-th smallest of part[0..size-1] (1-based), and the least value
-  // behind it once it is in place.
-  auto rth = [](float* part, int32_t size, int32_t r) {
-    std::nth_element(part, part + (r - 1), part + size);
-    return part[r - 1];
-  };
-  auto next = [](const float* part, int32_t size, int32_t r) {
-    return *std::min_element(part + r, part + size);
-  };
   if (lower_count > upper_count) {
-    const float low_value = rth(x, lower_count, low_rank);
-    const float high_value = (high_rank == low_rank) ? low_value : next(x, lower_count, low_rank);
+    const float low_value = select_rth(x, lower_count, low_rank);
+    const float high_value =
+        (high_rank == low_rank) ? low_value : next_after_rth(x, lower_count, low_rank);
     return half_sum(high_value, low_value);
   }
   if (lower_count < upper_count) {
     const int32_t low_rank_in_upper = low_rank - lower_count;
-    const float low_value = rth(split, upper_count, low_rank_in_upper);
+    const float low_value = select_rth(split, upper_count, low_rank_in_upper);
     const float high_value =
-        (high_rank == low_rank) ? low_value : next(split, upper_count, low_rank_in_upper);
+        (high_rank == low_rank) ? low_value : next_after_rth(split, upper_count, low_rank_in_upper);
     return half_sum(low_value, high_value);
   }
   return half_sum(*std::max_element(x, split), *std::min_element(split, x + n));

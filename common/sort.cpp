@@ -39,7 +39,8 @@ void selection_sort(float* z, int32_t n) {
   }
 }
 
-// True when no value is a NaN and the zeros, if any, all carry one sign.
+}  // namespace
+
 bool order_is_invisible_among_equals(const float* z, int32_t n) {
   bool plus_zero = false;
   bool minus_zero = false;
@@ -55,8 +56,6 @@ bool order_is_invisible_among_equals(const float* z, int32_t n) {
   }
   return !(plus_zero && minus_zero);
 }
-
-}  // namespace
 
 void sort_ascending(float* z, int32_t n) {
   if (n <= 1) return;

@@ -15,6 +15,11 @@ namespace common {
 // Sorts z[0..n-1] ascending; nothing happens when n <= 1.
 void sort_ascending(float* z, int32_t n);
 
+// True when no value of z[0..n-1] is a NaN and the zeros, if any, all carry
+// one sign: then values that compare equal are identical in storage, and no
+// result can depend on the order in which they stand.
+bool order_is_invisible_among_equals(const float* z, int32_t n);
+
 }  // namespace common
 
 #endif  // COMMON_SORT_H

@@ -30,12 +30,6 @@ float next_uniform(uint32_t& x) {
   return unit(x);
 }
 
-UniformGenerator UniformGenerator::at_state(uint32_t x) {
-  UniformGenerator g;
-  g.start_at(x);
-  return g;
-}
-
 float UniformGenerator::next() { return next_uniform(started_state()); }
 
 // One exchange of the partial shuffle at q for the draw of state x, the step
@@ -79,12 +73,6 @@ bool UniformGenerator::shuffle(float* r, int32_t n, int32_t m) {
   }
   current = x;
   return true;
-}
-
-NonzeroUniformGenerator NonzeroUniformGenerator::at_state(uint32_t x) {
-  NonzeroUniformGenerator g;
-  g.start_at(x);
-  return g;
 }
 
 float NonzeroUniformGenerator::next() {

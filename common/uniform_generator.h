@@ -34,10 +34,14 @@ class GeneratorState {
     }
     return x_;
   }
-  // Counts as started, with the next draw stepping from x (tests).
-  void start_at(uint32_t x) {
-    x_ = x;
-    started_ = true;
+  // A Generator already started, whose next draw steps from state x (tests).
+  template <typename Generator>
+  static Generator started_at(uint32_t x) {
+    Generator generator;
+    GeneratorState& state = generator;
+    state.x_ = x;
+    state.started_ = true;
+    return generator;
   }
 
  private:
@@ -51,7 +55,7 @@ class UniformGenerator : public GeneratorState {
  public:
   UniformGenerator() : GeneratorState(kUniformSeed) {}
   // A generator already started, whose next draw steps from state x (tests).
-  static UniformGenerator at_state(uint32_t x);
+  static UniformGenerator at_state(uint32_t x) { return started_at<UniformGenerator>(x); }
   float next();
   // partial_shuffle(r, n, u, m) with u[0..m-1] the next m draws, as m calls of
   // next give them, without storing the draws; the same m <= n contract.
@@ -63,7 +67,9 @@ class UniformGenerator : public GeneratorState {
 class NonzeroUniformGenerator : public GeneratorState {
  public:
   NonzeroUniformGenerator() : GeneratorState(kNonzeroUniformSeed) {}
-  static NonzeroUniformGenerator at_state(uint32_t x);
+  static NonzeroUniformGenerator at_state(uint32_t x) {
+    return started_at<NonzeroUniformGenerator>(x);
+  }
   float next();
 };
 

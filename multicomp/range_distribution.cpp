@@ -55,7 +55,7 @@ RangeLaw equal_weights_range_law(int32_t groups) {
 double range_integrand(const RangeLaw& law, double x, double z) {
   const double* weight = law.weights;
   const int32_t k = law.groups;
-  NormalDistributionCache phi;
+  NormalDistributionCache normal_cdf;
   const double density = standard_normal_density(z);
   double sum = 0.0;
   for (int32_t i = 0; i < k; ++i) {
@@ -66,7 +66,7 @@ double range_integrand(const RangeLaw& law, double x, double z) {
       const double w = std::sqrt((weight[i] + weight[j]) / weight[i]);
       const double u = t * z;
       const double shifted = u - w * x;
-      const double difference = phi(u) - phi(shifted);
+      const double difference = normal_cdf(u) - normal_cdf(shifted);
       product = product * difference;
     }
     sum = sum + product * density;

@@ -9,11 +9,11 @@
 
 namespace multicomp {
 
-void write_pair_comparison(con::Console& c, int32_t count, int32_t first, int32_t second,
+void write_pair_comparison(con::Console& c, int32_t pair_number, int32_t first, int32_t second,
                            float alpha, const PairComparison& result) {
   const float confidence = static_cast<float>(1.0 - static_cast<double>(alpha));
   c.write({});
-  c.write({con::to_cp932("( "), count, con::to_cp932(")"), con::to_cp932(" 第 "), first,
+  c.write({con::to_cp932("( "), pair_number, con::to_cp932(")"), con::to_cp932(" 第 "), first,
            con::to_cp932("群と第 "), second, con::to_cp932("群との比較")});
   c.put_line(con::Record()
                  .x(5)
@@ -70,12 +70,12 @@ void write_report(con::Console& c, const State& state) {
                  .f(state.percent_point, 7, 3));
 
   const int32_t k = state.data.group_count;
-  int32_t count = 0;
+  int32_t pair_number = 0;
   for (int32_t i = 1; i < k; ++i) {
     for (int32_t j = i + 1; j <= k; ++j) {
-      count = count + 1;
+      pair_number = pair_number + 1;
       const PairComparison result = compare_pair(state.data, i, j, state.percent_point);
-      write_pair_comparison(c, count, i, j, alpha, result);
+      write_pair_comparison(c, pair_number, i, j, alpha, result);
     }
   }
 }

@@ -132,7 +132,7 @@ PairComparison compare_pair(const common::GroupData& data, int32_t first, int32_
 // The block of one pair: its number, the groups, the test at the level with
 // TR, the critical value and the decision, and the interval at the
 // confidence coefficient 1 - alpha.
-void write_pair_comparison(con::Console& c, int32_t count, int32_t first, int32_t second,
+void write_pair_comparison(con::Console& c, int32_t pair_number, int32_t first, int32_t second,
                            float alpha, const PairComparison& result);
 
 // The report: the percent-point line, then every pair (1, 2), (1, 3), ... up

@@ -13,6 +13,8 @@ namespace numlib {
 
 // Length of the node and weight tables of the quadrature (finest grid).
 constexpr int32_t kTableLength = 352;
+// Nodes of the finest grid: both sides and the origin.
+constexpr int32_t kTotalNodes = 2 * kTableLength + 1;
 
 // Receives the library's output lines (bytes without the line end) together
 // with the unit number they were written to.
@@ -25,14 +27,10 @@ class MessageSink {
 struct Library {
   // Tables of integrate_real_line, built on its first call of the run.
   bool tables_built = false;
-  double roundoff = 0.0;                  // unit round-off as the library states it
-  double negligible = 0.0;                // roundoff * 1e-30
-  double largest_usable = 0.0;            // largest double * 1e-10
   double t_end = 0.0;                     // end of the t-range of the nodes
   int32_t newton_steps = 0;               // Newton steps taken to find t_end
   double nodes[kTableLength + 1] = {};    // nodes[i] = sinh(1.5 sinh t_i), i = 1..352
   double weights[kTableLength + 1] = {};  // weights[i] = cosh t_i cosh(1.5 sinh t_i)
-  int32_t total_nodes = 0;                // both sides and the origin, 705
 
   // Condition messages.
   int32_t message_level = -1;   // negative: no condition messages

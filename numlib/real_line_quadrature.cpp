@@ -32,12 +32,9 @@ constexpr double kLevel0Step = 0.09090909090909091;   // 1/11 of the t-range
 constexpr int kNewtonCap = 100;  // the solve takes three steps; the cap only bounds it
 
 void build_tables(Library& lib) {
-  lib.roundoff = kUnitRoundoff;
-  lib.negligible = lib.roundoff * 1.0e-30;
-  lib.largest_usable = kLargestDouble * 1.0e-10;
-  const double newton_tolerance = std::sqrt(lib.roundoff);
-  // t_end solves 0.75 e^t + t = ln(largest_usable) - ln(0.375) (Newton's method).
-  const double target = std::log(lib.largest_usable) - std::log(0.375);
+  const double newton_tolerance = std::sqrt(kUnitRoundoff);
+  // t_end solves 0.75 e^t + t = ln(kLargestUsable) - ln(0.375) (Newton's method).
+  const double target = std::log(kLargestUsable) - std::log(0.375);
   double t = std::log(target * 1.3333333333333333);
   lib.newton_steps = 0;
   for (int step = 0; step < kNewtonCap; ++step) {
@@ -58,7 +55,6 @@ void build_tables(Library& lib) {
     lib.nodes[i] = std::sinh(u);
     lib.weights[i] = std::cosh(u) * std::cosh(ti);
   }
-  lib.total_nodes = 2 * kTableLength + 1;
   lib.tables_built = true;
 }
 
@@ -99,7 +95,7 @@ Level0 sum_level0(const Library& lib, const Integrand& f, double absolute_tolera
     largest_term = larger_of(largest_term, tail.last_term);
     const double small =
         smaller_of(larger_of(larger_of(absolute_tolerance, relative_tolerance * largest_term),
-                             lib.roundoff * largest_term),
+                             kUnitRoundoff * largest_term),
                    1.0e-4 * largest_term);
     if (tail.last_term <= small) {
       tail.small_count = tail.small_count + 1;
@@ -156,7 +152,7 @@ QuadratureResult integrate_real_line(Library& lib, const Integrand& f, double ab
     condition = condition + kLeftTailNotSmall;
     working_absolute_tolerance = level0.left.last_term;
     working_relative_tolerance = level0.left.last_term;
-    if (std::fabs(node_sum) > lib.negligible) {
+    if (std::fabs(node_sum) > kNegligible) {
       working_relative_tolerance = level0.left.last_term / std::fabs(node_sum);
     }
   }
@@ -164,7 +160,7 @@ QuadratureResult integrate_real_line(Library& lib, const Integrand& f, double ab
     condition = condition + kRightTailNotSmall;
     working_absolute_tolerance = larger_of(level0.right.last_term, working_absolute_tolerance);
     working_relative_tolerance = working_absolute_tolerance;
-    if (std::fabs(node_sum) > lib.negligible) {
+    if (std::fabs(node_sum) > kNegligible) {
       working_relative_tolerance = working_absolute_tolerance / std::fabs(node_sum);
     }
   }
@@ -172,12 +168,12 @@ QuadratureResult integrate_real_line(Library& lib, const Integrand& f, double ab
 
   // Accuracy exponent, from the accuracy asked for relative to level 0.
   double relative_asked = working_absolute_tolerance;
-  if (std::fabs(level0_integral) > lib.negligible) {
+  if (std::fabs(level0_integral) > kNegligible) {
     relative_asked = working_absolute_tolerance / std::fabs(level0_integral);
   }
   const double exponent = accuracy_exponent(larger_of(relative_asked, working_relative_tolerance));
   const double inverse_exponent = 1.0 / exponent;
-  const double rounding_level = std::pow(lib.roundoff, 0.75);
+  const double rounding_level = std::pow(kUnitRoundoff, 0.75);
   working_absolute_tolerance = std::pow(working_absolute_tolerance, exponent);
   working_relative_tolerance = std::pow(working_relative_tolerance, exponent);
 
@@ -224,7 +220,7 @@ QuadratureResult integrate_real_line(Library& lib, const Integrand& f, double ab
             error_estimate = previous_error;
             break;
           }
-        } else if (error_estimate < previous_error) {
+        } else if (error_estimate < previous_error) {  // a NaN estimate leaves growths as it is
           growths = 0;
         }
       }
@@ -246,17 +242,17 @@ QuadratureResult integrate_real_line(Library& lib, const Integrand& f, double ab
     level = level + 1;
     halvings_left = halvings_left - 1;
     if (halvings_left == 0) {
-      if (2 * evaluations - 1 <= lib.total_nodes) condition = condition + kLastHalvingWithinNodes;
+      if (2 * evaluations - 1 <= kTotalNodes) condition = condition + kLastHalvingWithinNodes;
       condition = condition + kLimitReached;
       break;
     }
   }
 
-  if (raise && error_estimate > lib.negligible) {
+  if (raise && error_estimate > kNegligible) {
     error_estimate = std::pow(error_estimate, inverse_exponent);
   }
   result.integral = new_integral;
-  result.error_estimate = larger_of(error_estimate, lib.roundoff * std::fabs(new_integral));
+  result.error_estimate = larger_of(error_estimate, kUnitRoundoff * std::fabs(new_integral));
   result.evaluations = evaluations;
   result.condition = condition;
   write_condition_message(lib, result.condition, kQuadratureCode);

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "numlib/library.h"
+#include "numlib/machine.h"
 
 namespace {
 
@@ -24,12 +25,12 @@ TEST(IntegrateRealLine, FirstCallTables) {
   integrate_real_line(
       *lib, [](double) { return 0.0; }, -1.0, kEps, 20, 645);
   EXPECT_TRUE(lib->tables_built);
-  EXPECT_EQ(lib->roundoff, 2.22e-16);
-  EXPECT_EQ(lib->total_nodes, 705);
+  EXPECT_EQ(numlib::kUnitRoundoff, 2.22e-16);
+  EXPECT_EQ(numlib::kTotalNodes, 705);
   EXPECT_EQ(lib->newton_steps, 3);
   EXPECT_NEAR(lib->t_end, 6.811136524, 1e-9);
-  // t_end solves 0.375 exp(t + 0.75 e^t) = largest_usable.
-  const double target = std::log(lib->largest_usable) - std::log(0.375);
+  // t_end solves 0.375 exp(t + 0.75 e^t) = kLargestUsable.
+  const double target = std::log(numlib::kLargestUsable) - std::log(0.375);
   EXPECT_NEAR(0.75 * std::exp(lib->t_end) + lib->t_end, target, 1e-12 * target);
   const double t1 = lib->t_end * 0.002840909090909091;
   EXPECT_NEAR(lib->nodes[1], std::sinh(1.5 * std::sinh(t1)), 1e-15);
