@@ -82,10 +82,11 @@ TEST(FUpperTail, NaNReturnedAtOnceWithItsSign) {
       {1, 2, nan},
       {2, 1, nan},
       {2, 2, nan},
-      // K = -2147483647 with no data: n = NT - K = 2147483647 and v = 2^30;
-      // the recurrence must not run a billion steps.
+      // group_count = -2147483647 with no data: n = total_size - group_count =
+      // 2147483647 and v = 2^30; the recurrence must not run a billion steps.
       {-2147483648LL, 2147483647LL, nan},
-      // K = -2^31: K - 1 and NT - K lie outside 32 bits.
+      // group_count = -2^31: group_count - 1 and total_size - group_count lie
+      // outside 32 bits.
       {k_min - 1, -k_min, nan},
       // 0/0 inside the beta argument: n = 0 and F m = 0.
       {3, 0, 0.0f},
@@ -128,8 +129,8 @@ TEST(FUpperTail, RecurrencesPassStartValuesWithoutSteps) {
   EXPECT_EQ(bits(end.term), bits(0.7f));
   // One step of each with hand values: x = 0.5, both first divisors 2,
   // m = 4, n = 4 (two terms each).
-  // First: P = 0.25 + (2/2)(0.25) = 0.5, T = 0.25 (4/2)(0.5) = 0.25.
-  // Second: P = 0.5 - (2/2)(0.25) = 0.25, T = 0.25 (6/2)(0.5) = 0.375.
+  // First: probability = 0.25 + (2/2)(0.25) = 0.5, term = 0.25 (4/2)(0.5) = 0.25.
+  // Second: probability = 0.5 - (2/2)(0.25) = 0.25, term = 0.25 (6/2)(0.5) = 0.375.
   start.probability = 0.25f;
   start.term = 0.25f;
   end = anovaf::f_tail_recurrences(start, 4, 4, 0.5f);

@@ -28,7 +28,7 @@ void compute_f_test(anovaf::State& state) {
                            anovaf::within_groups_degrees_of_freedom(state.data), state.f_statistic);
 }
 
-// A state with K groups holding the given observations, analysed; the sizes
+// A state with groups holding the given observations, analysed; the sizes
 // default to the counts, and `sizes` overrides them (for empty and negative
 // groups).
 std::unique_ptr<anovaf::State> analysed(const Groups& groups, std::vector<int32_t> sizes = {}) {
@@ -142,7 +142,8 @@ TEST(SumsOfSquares, DegenerateDataKeepIeeeResults) {
   EXPECT_EQ(negative->data.total_size, 1);
   EXPECT_EQ(negative->grand_mean, 6.0f);
 
-  // One observation per group: the within sum is 0, NT - K = 0, so F, P are NaN.
+  // One observation per group: the within sum is 0, total_size - group_count = 0,
+  // so F, P are NaN.
   auto single = analysed({{1}, {2}, {4}});
   EXPECT_EQ(single->within_sum_of_squares, 0.0f);
   EXPECT_TRUE(std::isnan(single->f_statistic));
@@ -155,24 +156,26 @@ TEST(SumsOfSquares, DegenerateDataKeepIeeeResults) {
   EXPECT_TRUE(std::isnan(equal->f_statistic));
   EXPECT_TRUE(std::isnan(equal->p_value));
 
-  // One group: the between mean square divides by K - 1 = 0; F is not finite, P is NaN.
+  // One group: the between mean square divides by group_count - 1 = 0; F is not
+  // finite, P is NaN.
   auto one = analysed({{1, 2, 4}});
   EXPECT_FALSE(std::isfinite(one->f_statistic));
   EXPECT_TRUE(std::isnan(one->p_value));
 }
 
 TEST(SumsOfSquares, NonPositiveGroupCountsStayInRange) {
-  // K <= 0 reads nothing: NT = 0, the grand mean is 0/0, and K - 1, NT - K computed in
-  // 64 bits even for the extreme counts; the F tail gets a NaN and stops.
+  // group_count <= 0 reads nothing: total_size = 0, the grand mean is 0/0, and
+  // group_count - 1, total_size - group_count are computed in 64 bits even for
+  // the extreme counts; the F tail gets a NaN and stops.
   for (int32_t k : {0, -1, -2147483647, INT32_MIN}) {
     auto state = std::make_unique<anovaf::State>();
     state->data.group_count = k;
     compute_f_test(*state);
     EXPECT_EQ(anovaf::between_groups_degrees_of_freedom(state->data), static_cast<int64_t>(k) - 1);
     EXPECT_EQ(anovaf::within_groups_degrees_of_freedom(state->data), -static_cast<int64_t>(k));
-    EXPECT_TRUE(std::isnan(state->grand_mean)) << "K = " << k;
-    EXPECT_TRUE(std::isnan(state->f_statistic)) << "K = " << k;
-    EXPECT_TRUE(std::isnan(state->p_value)) << "K = " << k;
+    EXPECT_TRUE(std::isnan(state->grand_mean)) << "group_count = " << k;
+    EXPECT_TRUE(std::isnan(state->f_statistic)) << "group_count = " << k;
+    EXPECT_TRUE(std::isnan(state->p_value)) << "group_count = " << k;
   }
 }
 

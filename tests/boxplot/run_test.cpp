@@ -1,5 +1,5 @@
 // The box-plot filter as a whole: the 21 statements of a group, refusals
-// before any row, and nothing at all for K <= 0.
+// before any row, and nothing at all for a group count of 0 or below.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -21,14 +21,14 @@ Outcome run(const std::string& input, const std::function<void(con::Console&)>& 
 }
 
 const common::DialogueTexts kTexts = {
-    "標本の個数(",
-    "以下)を入力して下さい",
-    " 個の標本サイズを入力して下さい",
-    "第",
-    " 標本の観測値を",
-    "個入力してください.",
-    "有意水準を入力して下さい. ",
-    " 標本目の観測値は ",
+    "標本の個数(",                      // count_head
+    "以下)を入力して下さい",            // count_tail
+    " 個の標本サイズを入力して下さい",  // sizes
+    "第",                               // group_head
+    " 標本の観測値を",                  // group_obs
+    "個入力してください.",              // group_more
+    "有意水準を入力して下さい. ",       // level
+    " 標本目の観測値は ",               // echo_heading
 };
 
 TEST(EchoFivePerLine, RecordsOfFiveAndTheRemainder) {
@@ -50,7 +50,7 @@ TEST(EchoFivePerLine, RecordsOfFiveAndTheRemainder) {
 
 TEST(GroupDialogue, PromptsReadsAndEcho) {
   common::GroupData d;
-  // K = 3, sizes typed over two lines, a group of size 0 reads no line.
+  // Three groups, sizes typed over two lines, a group of size 0 reads no line.
   Outcome r = run("3\n2 0\n1\n1.5 2\n7\n0.05\n", [&](con::Console& c) {
     common::group_dialogue(c, kTexts, 100, common::echo_five_per_line, d);
   });
@@ -95,8 +95,8 @@ TEST(GroupDialogue, RefusesWhatStorageCannotHold) {
   Outcome neg = run("2\n-2000000000 -2000000000\n",
                     [&](con::Console& c) { common::read_groups_silently(c, 100, d); });
   EXPECT_EQ(neg.status, 8);
-  // K <= 0 leaves nothing to analyse: refused right after the count read,
-  // like K = 11, in the dialogue and in the silent reader.
+  // A group count of 0 or below leaves nothing to analyse: refused right after
+  // the count read, like a count of 11, in the dialogue and in the silent reader.
   Outcome none = run("-1\n0.05\n", [&](con::Console& c) {
     common::group_dialogue(c, kTexts, 100, common::echo_five_per_line, d);
   });

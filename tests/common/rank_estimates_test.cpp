@@ -37,8 +37,8 @@ TEST(RankEstimates, TwoGroups) {
 }
 
 TEST(RankEstimates, ThreeGroupsWeightedBySize) {
-  // D(1,2) = median(-3, -4, -2, -3) = -3; D(1,3) = median(-9, -8) = -8.5;
-  // D(2,3) = median(-6, -5) = -5.5; NTOT = 5.
+  // Shifts: groups 1 and 2 median(-3, -4, -2, -3) = -3, groups 1 and 3
+  // median(-9, -8) = -8.5, groups 2 and 3 median(-6, -5) = -5.5; total_size = 5.
   auto d = make_groups({{1, 2}, {4, 5}, {10}});
   float theta[10] = {};
   common::rank_effects(*d, theta);
@@ -68,8 +68,8 @@ TEST(RankEstimates, FullSizeAreas) {
 }
 
 TEST(RankEstimates, ExtremeValuesGiveNaNWithoutTrouble) {
-  // 3e38 - (-3e38) overflows to +inf when stored: D(1,2) = +inf, D(1,3) = -inf,
-  // so the effect of group 1 is inf - inf.
+  // 3e38 - (-3e38) overflows to +inf when stored: the shift of groups 1 and 2
+  // is +inf, of groups 1 and 3 -inf, so the effect of group 1 is inf - inf.
   auto d = make_groups({{3e38f, -3e38f}, {-3e38f}, {3e38f}});
   float theta[10] = {};
   common::rank_effects(*d, theta);

@@ -9,15 +9,15 @@
 namespace {
 
 using homorank_test::contains;
-using homorank_test::run_text;
+using homorank_test::Result;
+using homorank_test::run;
 
 TEST(ReadInput, RefusesEmptyAndNegativeGroupsAfterTheEcho) {
   for (const char* in : {"2\n3 0\n1 2 3\n0.05\n", "3\n2 -1 2\n1 2\n3 4\n0.05\n"}) {
-    int status = -1;
-    const std::string out = run_text(in, &status);
-    EXPECT_EQ(status, 8) << in;
-    EXPECT_TRUE(contains(out, " 群の観測値は ")) << in;  // the echo was printed
-    EXPECT_FALSE(contains(out, "順位")) << in;           // the ranks were not
+    const Result r = run(in);
+    EXPECT_EQ(r.status, 8) << in;
+    EXPECT_TRUE(contains(r.out, " 群の観測値は ")) << in;  // the echo was printed
+    EXPECT_FALSE(contains(r.out, "順位")) << in;           // the ranks were not
   }
 }
 

@@ -17,7 +17,8 @@ namespace {
 
 using homorank_test::contains;
 using homorank_test::input_for;
-using homorank_test::run_text;
+using homorank_test::Result;
+using homorank_test::run;
 using testsupport::ramp;
 
 TEST(KruskalWallisStatistic, WorkedExamples) {
@@ -77,9 +78,9 @@ std::string p_line(const std::string& out) {
 
 TEST(TestHomogeneity, BranchByGroupSize) {
   // 30 and 30: chi-square, one P value; 30 and 29: randomization, a range.
-  const std::string chi = run_text(input_for({ramp(30, 1, 1), ramp(30, 1.5f, 1)}, "0.05"));
+  const std::string chi = run(input_for({ramp(30, 1, 1), ramp(30, 1.5f, 1)}, "0.05")).out;
   EXPECT_EQ(p_line(chi).find(con::to_cp932(" から")), std::string::npos) << p_line(chi);
-  const std::string perm = run_text(input_for({ramp(30, 1, 1), ramp(29, 1.5f, 1)}, "0.05"));
+  const std::string perm = run(input_for({ramp(30, 1, 1), ramp(29, 1.5f, 1)}, "0.05")).out;
   EXPECT_NE(p_line(perm).find(con::to_cp932(" から")), std::string::npos) << p_line(perm);
   EXPECT_FALSE(p_line(perm).empty());
 }
@@ -87,7 +88,7 @@ TEST(TestHomogeneity, BranchByGroupSize) {
 TEST(TestHomogeneity, SingleSmallGroupDrawsOnlyForTheDecision) {
   // No position to rearrange: the P values are 0.9999 and 0; the randomized
   // decision then takes the first value of the stream, 0.488144845 <= 0.5/0.9999.
-  const std::string out = run_text(input_for({{1, 2, 3, 10}}, "0.5"));
+  const std::string out = run(input_for({{1, 2, 3, 10}}, "0.5")).out;
   EXPECT_EQ(p_line(out), con::to_cp932(" 　ｐ値は  0.00000 から 0.99990 です."));
   EXPECT_TRUE(contains(out, " ランザミザ－ション検定によって "));
   EXPECT_TRUE(contains(out, " 一様性の帰無仮説は棄却された. "));
@@ -96,10 +97,11 @@ TEST(TestHomogeneity, SingleSmallGroupDrawsOnlyForTheDecision) {
 
 TEST(TestHomogeneity, RepeatedRunsAgree) {
   const std::string in = input_for({{3, 1, 4, 1.5f}, {5, 9, 2}, {6, 5.5f}}, "0.1");
-  int s1 = -1, s2 = -1;
-  EXPECT_EQ(run_text(in, &s1), run_text(in, &s2));
-  EXPECT_EQ(s1, 0);
-  EXPECT_EQ(s2, 0);
+  const Result first = run(in);
+  const Result second = run(in);
+  EXPECT_EQ(first.out, second.out);
+  EXPECT_EQ(first.status, 0);
+  EXPECT_EQ(second.status, 0);
 }
 
 }  // namespace

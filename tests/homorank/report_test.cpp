@@ -20,7 +20,7 @@
 namespace {
 
 using homorank_test::contains;
-using homorank_test::run_text;
+using homorank_test::run;
 
 TEST(WriteRankRows, RecordsOfFive) {
   const float ranks[] = {1.5f, 1.5f, 3.0f, 4.0f, 5.0f, 6.125f, 1234567.0f};
@@ -53,13 +53,13 @@ std::string ranks_block(const std::string& out) {
 TEST(WriteReport, TiedValuesPrintedAsMidRanks) {
   // The pooled values 5, 5, 7 (groups (5, 5) and (7)) rank 1.5, 1.5 and 3 on
   // one line of (2X,F9.2) fields; the mean ranks are 1.5 and 3.
-  const std::string out = run_text("2\n2 1\n5 5\n7\n0.05\n");
+  const std::string out = run("2\n2 1\n5 5\n7\n0.05\n").out;
   EXPECT_EQ(ranks_block(out), con::to_cp932(" 順位\r\n") + "       1.50       1.50       3.00\r\n" +
                                   con::to_cp932(" 第1 群の順位の標本平均は　1.50000000\r\n") +
                                   con::to_cp932(" 第2 群の順位の標本平均は　3.00000000\r\n"));
 }
 
-// The report for given test results: K groups of one observation, TR, H 1,
+// The report for given test results: k groups of one observation, TR, H 1,
 // the two P values; the decision drawn at the level as the run draws it.
 // *draws is 1 when the decision took a value of the generator, else 0.
 std::string report(int k, float statistic, float p_at_least, float p_above, float alpha,

@@ -13,7 +13,7 @@
 
 namespace homorank_test {
 
-// Input text for run(): K, the sizes, one line per group, the level.
+// Input text for run(): the group count, the sizes, one line per group, the level.
 inline std::string input_for(const std::vector<std::vector<float>>& groups, const char* alpha) {
   std::ostringstream s;
   s << groups.size() << "\n";
@@ -27,11 +27,11 @@ inline std::string input_for(const std::vector<std::vector<float>>& groups, cons
   return s.str();
 }
 
-// Standard output of a whole run on `input`; the exit status into *status.
-inline std::string run_text(const std::string& input, int* status = nullptr) {
-  const testsupport::Captured r = testsupport::capture_run(homorank::run, input);
-  if (status != nullptr) *status = r.status;
-  return r.out;
+using Result = testsupport::Captured;
+
+// A whole run on `input`: standard output, standard error and the exit status.
+inline Result run(const std::string& input) {
+  return testsupport::capture_run(homorank::run, input);
 }
 
 // True when the output holds the code page 932 form of a UTF-8 text.

@@ -6,11 +6,14 @@
 #include <string>
 
 #include "console/cp932.h"
-#include "multicomp/multicomp.h"
 #include "multicomp/state.h"
+#include "multicomp/test_helpers.h"
 #include "support/capture.h"
 
 namespace {
+
+using multicomp_test::Result;
+using multicomp_test::run;
 
 // Standard output of body run as a whole program with no input.
 std::string printed(void (*body)(con::Console&)) { return testsupport::capture("", body).out; }
@@ -36,12 +39,8 @@ TEST(EchoTenPerLine, Layout) {
   EXPECT_EQ(printed([](con::Console& c) { multicomp::echo_ten_per_line(c, nullptr, 0); }), "");
 }
 
-using Outcome = testsupport::Captured;
-
-Outcome run(const std::string& input) { return testsupport::capture_run(multicomp::run, input); }
-
 TEST(ReadInput, LevelLines) {
-  Outcome o = run("1\n1\n5\n0.1\n");
+  const Result o = run("1\n1\n5\n0.1\n");
   EXPECT_EQ(o.status, 0);
   EXPECT_NE(o.out.find(con::to_cp932("   信頼係数  0.9000 の同時信頼区間を求める.\r\n \r\n")),
             std::string::npos);
@@ -67,7 +66,7 @@ TEST(ReadInput, Refusals) {
       {"2\n-2000000000 -2000000000\n", ""},
   };
   for (const Case& c : cases) {
-    Outcome o = run(c.input);
+    const Result o = run(c.input);
     EXPECT_EQ(o.status, 8) << c.input;
     EXPECT_FALSE(o.err.empty()) << c.input;
     EXPECT_EQ(o.out.find(con::to_cp932("漸近分布")), std::string::npos) << c.input;
@@ -83,10 +82,10 @@ TEST(ReadInput, Refusals) {
 // A single group of size 0 is kept (there is no pair to compare): the heading
 // alone. No group at all is refused right after the count read.
 TEST(ReadInput, FewGroupsKept) {
-  Outcome one = run("1\n0\n0.05\n");
+  const Result one = run("1\n0\n0.05\n");
   EXPECT_EQ(one.status, 0);
   EXPECT_NE(one.out.find(con::to_cp932("パーセント点；  0.000\r\n")), std::string::npos);
-  Outcome none = run("0\n0.05\n");
+  const Result none = run("0\n0.05\n");
   EXPECT_EQ(none.status, 8);
   EXPECT_EQ(none.out, con::to_cp932(" 群の個数(10 以下)を入力して下さい\r\n"));
 }

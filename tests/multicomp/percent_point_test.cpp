@@ -30,9 +30,10 @@ TEST(RangePercentPoint, Tables) {
   }
 }
 
-// K = 1: the equation is about alpha everywhere; K <= 0: the integrand is 0
-// and the equation stays negative up to 200; a level of 1 or more makes it
-// non-negative at once; a negative level keeps it negative.
+// One group: the equation is about alpha everywhere; a group count of 0 or
+// below: the integrand is 0 and the equation stays negative up to 200; a level
+// of 1 or more makes it non-negative at once; a negative level keeps it
+// negative.
 TEST(RangePercentPoint, Degenerate) {
   EXPECT_EQ(percent_point(1, 0.05f), 0.0);
   EXPECT_EQ(percent_point(0, 0.05f), 200.0);

@@ -7,16 +7,12 @@
 #include <vector>
 
 #include "console/cp932.h"
-#include "multicomp/multicomp.h"
-#include "support/capture.h"
+#include "multicomp/test_helpers.h"
 
 namespace {
 
-std::string run(const std::string& input, int* status) {
-  const testsupport::Captured r = testsupport::capture_run(multicomp::run, input);
-  *status = r.status;
-  return r.out;
-}
+using multicomp_test::Result;
+using multicomp_test::run;
 
 // The lines of the report after the heading, split at CR LF.
 std::vector<std::string> report_lines(const std::string& out) {
@@ -32,23 +28,24 @@ std::vector<std::string> report_lines(const std::string& out) {
 }
 
 TEST(WriteReport, TiedPair) {
-  int status = -1;
-  auto lines = report_lines(run("2\n2 2\n1 2\n2 3\n0.05\n", &status));
-  EXPECT_EQ(status, 0);
+  const Result r = run("2\n2 2\n1 2\n2 3\n0.05\n");
+  auto lines = report_lines(r.out);
+  EXPECT_EQ(r.status, 0);
   ASSERT_EQ(lines.size(), 9u);
-  EXPECT_EQ(lines[4], "       TR( 1, 2 )=      -1.000");  // W = 1 + 3 (2.5 rounded up)
+  EXPECT_EQ(lines[4], "       TR( 1, 2 )=      -1.000");  // rank sum 1 + 3 (2.5 rounded up)
   EXPECT_EQ(lines[6], con::to_cp932(" 　帰無仮説は棄却されない."));
-  // P = 1.96 sqrt(5/3) = 2.53 > M/2 = 2: M/2 - P = -0.53 truncates to KK = 0,
-  // so L = 1, U = 4 and the interval spans all four differences -2, -1, -1, 0.
-  // (A KK below zero, clamped to L = 1 and U = M, is in the ten-groups golden.)
+  // product = 1.96 sqrt(5/3) = 2.53 > m/2 = 2: m/2 - product = -0.53 truncates
+  // to trimmed = 0, so lower = 1, upper = 4 and the interval spans all four
+  // differences -2, -1, -1, 0. (A trimmed below zero, clamped to lower = 1 and
+  // upper = m, is in the ten-groups golden.)
   EXPECT_EQ(lines[8], con::to_cp932("       同時信頼区間は  [     -2.0000 ,       0.0000)"));
 }
 
 // Sizes 50 and 11 at the level whose percent point is 3.583 (the two-sided
-// normal point 3.58262): P = 53.307285 * 3.583 = 191.0000033, and M/2 - P =
-// 83.9999967 rounds to 84 in single, so KK = 84, L = 85, U = 466. KK taken
-// from the double (83) would give [-12.9000, 10.4000). Sorted differences
-// from a separate model.
+// normal point 3.58262): product = 53.307285 * 3.583 = 191.0000033, and
+// m/2 - product = 83.9999967 rounds to 84 in single, so trimmed = 84,
+// lower = 85, upper = 466. Taking trimmed from the double (83) would give
+// [-12.9000, 10.4000). Sorted differences from a separate model.
 TEST(WriteReport, IntervalIndexRoundedToSingle) {
   const std::string in =
       "2\n50 11\n"
@@ -57,25 +54,25 @@ TEST(WriteReport, IntervalIndexRoundedToSingle) {
       "17 24.3 6.6 13.9 21.2 3.5 10.8 18.1 0.4 7.7\n"
       "1.1 3.5 5.9 8.3 10.7 13.1 15.5 17.9 20.3 22.7 25.1\n"
       "0.000340168\n";
-  int status = -1;
-  auto lines = report_lines(run(in, &status));
-  EXPECT_EQ(status, 0);
+  const Result r = run(in);
+  auto lines = report_lines(r.out);
+  EXPECT_EQ(r.status, 0);
   ASSERT_EQ(lines.size(), 9u);
   EXPECT_EQ(lines[0], con::to_cp932("    漸近分布の上側   0.0 パーセント点；  3.583"));
   EXPECT_EQ(lines[5], con::to_cp932("       (有意点)=        191.000"));
   EXPECT_EQ(lines[8], con::to_cp932("       同時信頼区間は  [    -12.8000 ,      10.3000)"));
 }
 
-// A level of 1: the percent point is 0, so KK = M/2 and L > U (printed as
-// they fall, both within the differences).
+// A level of 1: the percent point is 0, so trimmed = m/2 and lower > upper
+// (printed as they fall, both within the differences).
 TEST(WriteReport, LevelOne) {
-  int status = -1;
-  auto lines = report_lines(run("2\n2 2\n1 2\n4 8\n1\n", &status));
-  EXPECT_EQ(status, 0);
-  ASSERT_EQ(lines.size(), 10u);  // W = 3, TR = -2 > 0: the two rejection lines
+  const Result r = run("2\n2 2\n1 2\n4 8\n1\n");
+  auto lines = report_lines(r.out);
+  EXPECT_EQ(r.status, 0);
+  ASSERT_EQ(lines.size(), 10u);  // rank sum 3, TR = -2 > 0: the two rejection lines
   EXPECT_EQ(lines[0], con::to_cp932("    漸近分布の上側 100.0 パーセント点；  0.000"));
   EXPECT_EQ(lines[5], con::to_cp932("       (有意点)=          0.000"));
-  // Differences -7, -6, -3, -2: KK = 2, L = 3, U = 2.
+  // Differences -7, -6, -3, -2: trimmed = 2, lower = 3, upper = 2.
   EXPECT_EQ(lines[9], con::to_cp932("       同時信頼区間は  [     -3.0000 ,      -6.0000)"));
 }
 
@@ -84,9 +81,9 @@ TEST(WriteReport, TenGroups) {
   std::string in = "10\n1 1 1 1 1 1 1 1 1 1\n";
   for (int i = 1; i <= 10; ++i) in += std::to_string(i) + "\n";
   in += "0.05\n";
-  int status = -1;
-  auto lines = report_lines(run(in, &status));
-  EXPECT_EQ(status, 0);
+  const Result r = run(in);
+  auto lines = report_lines(r.out);
+  EXPECT_EQ(r.status, 0);
   ASSERT_EQ(lines.size(), 1u + 45u * 8u);
   EXPECT_EQ(lines[lines.size() - 7], con::to_cp932(" ( 45 ) 第 9 群と第 10 群との比較"));
 }

@@ -20,7 +20,7 @@ TEST(RootByBisection, Cases) {
     double root;
   };
   const Case cases[] = {
-      // F(1) >= 0: bracket [0, 1]; every midpoint below 0.5 moves LO up.
+      // F(1) >= 0: bracket [0, 1]; every midpoint below 0.5 moves low up.
       {"root 0.5", [](double x) { return x - 0.5; }, 1 + 27, 0.5 - step},
       // Bracketing evaluates 1, 2, 3; the first midpoint 2.5 is the root and
       // every later one lies below it.

@@ -66,7 +66,7 @@ std::string cp932(const Lines& lines) {
 struct Talk {
   Lines opening;      // lines before the count prompt
   std::string count;  // the count prompt line (limit 10 inside it)
-  std::string sizes;  // the text after K (begins with a blank)
+  std::string sizes;  // the text after the group count (begins with a blank)
   std::string obs;    // the text after i in a group's first prompt line
   std::string level;  // the level prompt line, empty when none is asked
   std::string echo;   // the text after i in a group's echo heading
@@ -142,7 +142,7 @@ const Talk kSearch = {{"  分布を探す.", " "},
 // The dialogue up to and including the count prompt.
 Lines upto_count(const Talk& t) { return t.opening + Lines{t.count}; }
 
-// The dialogue for K groups of the given sizes, all read, through the level
+// The dialogue for groups of the given sizes, all read, through the level
 // prompt (when the program asks for one).
 Lines through_level(const Talk& t, const std::vector<long>& sizes) {
   Lines l = upto_count(t) + Lines{sizes_line(t, static_cast<long>(sizes.size()))};
@@ -224,7 +224,7 @@ void add_interactive_common(std::vector<Case>& m, const std::string& p, Run run,
                             int limit) {
   const std::string level_in = t.level.empty() ? "" : "0.05\n";
   m.push_back({p, "k_eleven", run, "11\n", 8, upto_count(t)});
-  // No group leaves nothing to analyse: refused at the same point as K = 11.
+  // No group leaves nothing to analyse: refused at the same point as a count of 11.
   m.push_back({p, "k_zero", run, "0\n" + level_in, 8, upto_count(t)});
   m.push_back({p, "k_minus_one", run, "-1\n" + level_in, 8, upto_count(t)});
   // The 20-digit count does not fit 32 bits: refused at the read.
@@ -393,8 +393,9 @@ void add_trendrank(std::vector<Case>& m) {
   // before the pooled sample: refused after the echo like any size below 1.
   add_size_refusals(m, p, run, t, "0.05\n");
   // A group of one is inside the model: ranks (1 | 2 3), mean ranks 1 and 2.5
-  // (already increasing), strend = 1 + 2·0.25 = 1.5, D = 2, ttrend = 1.5·2/2;
-  // differences 1−2, 1−3 give the shift −1.5, THETA = (−1.5·2/3, 1.5·1/3).
+  // (already increasing), trend sum 1 + 2·0.25 = 1.5, spread of the ranks 2,
+  // normalized 1.5·2/2; differences 1−2, 1−3 give the shift −1.5, raw effects
+  // (−1.5·2/3, 1.5·1/3).
   m.push_back({p,
                "group_of_one",
                run,
@@ -414,7 +415,7 @@ void add_homorank(std::vector<Case>& m) {
   add_interactive_common(m, p, run, t, 100);
   add_levels(m, p, run, t, {percent_line("0.00000"), "  一様性の帰無仮説は棄却されなかった. "},
              {percent_line("100.00000"), "  一様性の帰無仮説は棄却された. "});
-  // Every group of 30 holds 1..30, so every mean rank is (N + 1)/2 and the
+  // Every group of 30 holds 1..30, so every mean rank is (n + 1)/2 and the
   // statistic is exactly 0; the chi-square tail at 0 is 1 (3 and 5 degrees
   // of freedom, whose series has an infinite factor at 0).
   for (int k : {4, 6}) {
@@ -435,8 +436,8 @@ void add_homorank(std::vector<Case>& m) {
                   "  一様性の帰無仮説は棄却されなかった. "}});
   }
   add_size_refusals(m, p, run, t, "0.05\n");
-  // Inside the model: ranks 1, 2, 3; mean ranks 1 and 2.5; TR = 1.5 = H (D = 2);
-  // THETA(1) = 2·(−1.5)/3.
+  // Inside the model: ranks 1, 2, 3; mean ranks 1 and 2.5; TR = 1.5 = H (the
+  // spread of the ranks is 2); the effect of group 1 is 2·(−1.5)/3.
   m.push_back({p,
                "group_of_one",
                run,
@@ -465,9 +466,10 @@ void add_multicomp(std::vector<Case>& m) {
            "の同時信頼区間を求める."});
   // Empty and negative groups are refused after the title block, before the heading.
   add_size_refusals(m, p, run, t, "0.05\n");
-  // A group of one is inside the model: (1) against (2 3): W = 1, TR = 1 − 1·4/2,
-  // SD = sqrt(2·4/12) = 0.81649661, critical value 0.81649661·1.95996 = 1.600,
-  // not rejected; KK = trunc(1 − 1.6003) = 0, L = 1, U = 2; differences −2, −1.
+  // A group of one is inside the model: (1) against (2 3): rank sum 1,
+  // TR = 1 − 1·4/2, deviation sqrt(2·4/12) = 0.81649661, critical value
+  // 0.81649661·1.95996 = 1.600, not rejected; m = 2,
+  // trimmed = trunc(1 − 1.6003) = 0, lower = 1, upper = 2; differences −2, −1.
   m.push_back(
       {p, "group_of_one", run, "2\n1 2\n1\n2 3\n0.05\n", 0,
        one_and_two(t, "1.00", "2.00", "3.00") + kComparisonTitle +
@@ -492,14 +494,16 @@ void add_anovaf(std::vector<Case>& m) {
   // A group with no observation has no mean, a negative size would make the
   // sums of squares negative: refused after the echo, before the report.
   add_size_refusals(m, p, run, t, "0.05\n");
-  // (2.5e19 0) and (0 0): SW = 2·1.25e19² = 3.1e38 still fits single precision,
-  // ST = 1.875e19² + 3·6.25e18² = 4.7e38 does not: refused before the report.
+  // (2.5e19 0) and (0 0): the within sum of squares 2·1.25e19² = 3.1e38 still
+  // fits single precision, the total 1.875e19² + 3·6.25e18² = 4.7e38 does not:
+  // refused before the report.
   m.push_back(
       {p, "sums_overflow", run, "2\n2 2\n2.5e19 0\n0 0\n0.05\n", 8,
        through_level(t, {2, 2}) + Lines{echo_line(t, 1), echo_row(t, {"***********", "0.00000"}),
                                         echo_line(t, 2), echo_row(t, {"0.00000", "0.00000"})}});
-  // (5) and (1 3): XM 5 and 2, GM 3, SW 2, ST 4 + 4 + 0 = 8, F = 6/(2/1) = 3,
-  // P with 1 and 1 degrees of freedom 1/3: not rejected.
+  // (5) and (1 3): group means 5 and 2, grand mean 3, within sum of squares 2,
+  // total 4 + 4 + 0 = 8, F = 6/(2/1) = 3, P with 1 and 1 degrees of freedom
+  // 1/3: not rejected.
   m.push_back({p, "group_of_one", run, "2\n1 2\n5\n1 3\n0.05\n", 0,
                one_and_two(t, "5.00000", "1.00000", "3.00000") +
                    anova_head("2.00000", "8.00000", "6.00000", rj(10, "3.00000"), rj(10, "0.33333"),
@@ -527,7 +531,7 @@ void add_distsearch(std::vector<Case>& m) {
 // ---------------------------------------------------------------------------
 // Filters.
 
-// The 23 rows of the distribution-function table for M = 1 and the groups
+// The 23 rows of the distribution-function table for 1 tie decimal and the groups
 // 1 2 3 and 4 6 8 (residuals ±2.4494896, ±1.2247448, 0, 0).
 Lines cdf_worked_example() {
   const char* rows[][3] = {
@@ -692,17 +696,27 @@ std::string case_name(const testing::TestParamInfo<Case>& info) {
 INSTANTIATE_TEST_SUITE_P(EveryProgramEveryClass, RefusalMatrix, testing::ValuesIn(matrix()),
                          case_name);
 
-// The table holds each class exactly once for each of the seven programs,
-// and each of the other classes once for each program it concerns.
+// The programs of cmake/programs.txt, which the build passes as GR_PROGRAMS
+// (the names joined by commas).
+std::vector<std::string> listed_programs() {
+  std::vector<std::string> names;
+  std::istringstream list(GR_PROGRAMS);
+  for (std::string name; std::getline(list, name, ',');) names.push_back(name);
+  return names;
+}
+
+// The table holds each class exactly once for each listed program, and each
+// of the other classes once for each program it concerns.
 TEST(RefusalMatrixTable, EveryProgramHasEveryClassOnce) {
   const std::vector<Case> m = matrix();
   std::set<std::string> seen;
   for (const Case& c : m) EXPECT_TRUE(seen.insert(c.program + "/" + c.cls).second) << c.cls;
+  const std::vector<std::string> programs = listed_programs();
+  ASSERT_FALSE(programs.empty());
   size_t rows = 0;
-  for (const char* prog :
-       {"trendrank", "homorank", "multicomp", "anovaf", "distsearch", "cdfplot", "boxplot"}) {
+  for (const std::string& prog : programs) {
     for (const char* cls : kClasses) {
-      EXPECT_EQ(seen.count(std::string(prog) + "/" + cls), 1u) << prog << " " << cls;
+      EXPECT_EQ(seen.count(prog + "/" + cls), 1u) << prog << " " << cls;
       ++rows;
     }
   }

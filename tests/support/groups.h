@@ -1,5 +1,5 @@
-// Test support: a group data set holding the given observations, with K, the
-// sizes and their total taken from the lists, as the dialogue leaves them.
+// Test support: a group data set holding the given observations, with the group
+// count, the sizes and their total taken from the lists, as the dialogue leaves them.
 // fill_groups writes into an existing GroupData (a run state holds one);
 // make_groups returns a fresh one on the heap (it is too large for the stack
 // of a table of cases); ramp gives n evenly spaced observations.

@@ -74,7 +74,7 @@ TEST(IsotonicFit, NaNAveragesStillEndAndWriteEveryValue) {
   EXPECT_EQ(fit[1], 1.5f);
   EXPECT_EQ(fit[2], 1.5f);
   // A zero weight: the averages over 1..1 = 0/0 and over 1..2 = 4 is not within reach of
-  // g = Y(1) = 1, so no end passes; the block is position 1 alone.
+  // g = y(1) = 1, so no end passes; the block is position 1 alone.
   const float y2[2] = {1, 4};
   const float w2[2] = {0, 1};
   float fit2[2] = {-5, -5};

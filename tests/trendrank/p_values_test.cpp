@@ -36,7 +36,7 @@ TEST(StatisticsAndPValues, BranchChoice) {
 
 TEST(StatisticsAndPValues, SimulationUsesOneNormalPairPerTwoGroups) {
   // Each repetition draws one normal pair per two groups (rounded up), two
-  // values of the second generator each; with an odd K the last second deviate is
+  // values of the second generator each; with an odd group count the last second deviate is
   // thrown away. Nothing is drawn from the first generator.
   struct Case {
     int groups;

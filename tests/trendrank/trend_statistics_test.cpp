@@ -36,11 +36,11 @@ TEST(ArrangementSums, TwoGroupsOfTwo) {
 }
 
 TEST(NormalizedStatistics, ScaledByTheRankSpread) {
-  const float r[4] = {1, 2, 3, 4};  // D = 5
+  const float r[4] = {1, 2, 3, 4};  // rank spread 5
   trendrank::TrendAndDeparture t = trendrank::normalized_statistics(r, 4, {4.0f, 0.0f});
   EXPECT_EQ(t.trend, 2.4f);
   EXPECT_EQ(t.departure, 0.0f);
-  const float tied[3] = {2, 2, 2};  // D = 0: 0/0
+  const float tied[3] = {2, 2, 2};  // rank spread 0: 0/0
   t = trendrank::normalized_statistics(tied, 3, {0.0f, 0.0f});
   EXPECT_TRUE(std::isnan(t.trend));
   EXPECT_TRUE(std::signbit(t.trend));  // the NaN of an invalid operation
