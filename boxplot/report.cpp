@@ -17,6 +17,13 @@ void write_point(con::Console& c, float x, float y) {
 
 void end_segment(con::Console& c) { c.write({}); }
 
+// A segment of two points, then the blank line that ends it.
+void write_segment(con::Console& c, float x1, float y1, float x2, float y2) {
+  write_point(c, x1, y1);
+  write_point(c, x2, y2);
+  end_segment(c);
+}
+
 }  // namespace
 
 void write_segment_table(con::Console& c, const BoxFigure& figure, const BoxStatistics& stats) {
@@ -26,21 +33,12 @@ void write_segment_table(con::Console& c, const BoxFigure& figure, const BoxStat
   write_point(c, figure.box_left_x, stats.lower_quartile);
   write_point(c, figure.box_left_x, stats.upper_quartile);
   end_segment(c);
-  write_point(c, figure.box_left_x, stats.median);  // median bar
-  write_point(c, figure.box_right_x, stats.median);
-  end_segment(c);
-  write_point(c, figure.whisker_x, stats.maximum);  // upper whisker
-  write_point(c, figure.whisker_x, stats.upper_quartile);
-  end_segment(c);
-  write_point(c, figure.cap_right_x, stats.maximum);  // upper cap
-  write_point(c, figure.cap_left_x, stats.maximum);
-  end_segment(c);
-  write_point(c, figure.whisker_x, stats.lower_quartile);  // lower whisker
-  write_point(c, figure.whisker_x, stats.minimum);
-  end_segment(c);
-  write_point(c, figure.cap_right_x, stats.minimum);  // lower cap
-  write_point(c, figure.cap_left_x, stats.minimum);
-  end_segment(c);
+  // The median bar, the upper whisker and its cap, the lower whisker and its cap.
+  write_segment(c, figure.box_left_x, stats.median, figure.box_right_x, stats.median);
+  write_segment(c, figure.whisker_x, stats.maximum, figure.whisker_x, stats.upper_quartile);
+  write_segment(c, figure.cap_right_x, stats.maximum, figure.cap_left_x, stats.maximum);
+  write_segment(c, figure.whisker_x, stats.lower_quartile, figure.whisker_x, stats.minimum);
+  write_segment(c, figure.cap_right_x, stats.minimum, figure.cap_left_x, stats.minimum);
 }
 
 void write_report(con::Console& c, const State& state) {
