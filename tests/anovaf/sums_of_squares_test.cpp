@@ -94,6 +94,10 @@ TEST(SumsOfSquares, DecimalDataBitForBit) {
   // a total of 3695.05054 for the three groups, and moves the within sum of
   // the second two-and-three set (254.06500, total 387.62802, between
   // 133.56302; F follows from those two).
+  // With four groups the between mean square divides total - within in double
+  // by 3 (305.455023 / 3, stored 101.818344); dividing the between sum as
+  // stored (305.455017) gives 101.818336 and F 4072.73364. With two or three
+  // groups the division by 1 or 2 is exact and both ways agree.
   struct Case {
     const char* name;
     Groups groups;
@@ -117,6 +121,11 @@ TEST(SumsOfSquares, DecimalDataBitForBit) {
        0x437E10A4u,   // 254.06500
        0x43C1D063u,   // 387.62802
        0x3FC9DED1u},  // 1.57711
+      {"sizes 2 2 2 2, between mean square from the unrounded difference",
+       {{19.2f, 19.1f}, {16.1f, 15.8f}, {3.9f, 4.2f}, {7.1f, 7.2f}},
+       0x3DCCCCCCu,   // 0.10000
+       0x4398C70Bu,   // 305.55502
+       0x457E8BBEu},  // 4072.73389
   };
   for (const Case& tc : cases) {
     auto state = analysed(tc.groups);
