@@ -2,9 +2,10 @@
 // model (group counts, sizes, totals, cut-off input, bad characters, numbers
 // beyond their type, a huge repeat count), and the classes that concern some
 // programs only (the level of the four tests, anovaf's overflowing sums, the
-// chi-square tail at 0, a standard output that takes no byte). Each row holds the input, the exit
-// status and the standard output up to the stop, or the defined result: the
-// whole output, or its beginning and key lines in order.
+// chi-square tail at 0, a standard output or error that takes no byte). Each
+// row holds the input, the exit status and the standard output up to the stop,
+// or the defined result: the whole output, or its beginning and key lines in
+// order.
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -741,6 +742,19 @@ TEST(RefusalMatrixWrite, FullDeviceEndsWithStatus16) {
   EXPECT_EQ(anovaf::run(io), 16);
   EXPECT_NE(err.str().find("standard output could not be written"), std::string::npos) << err.str();
   EXPECT_NE(err.str().find("exit status 16"), std::string::npos) << err.str();
+}
+
+// A refusal whose message cannot be written is a lost report too: the example
+// data with the level 1.5 is refused (status 8), and with standard error on the
+// full device the run ends with status 16 instead.
+TEST(RefusalMatrixWrite, FullDeviceForStandardErrorEndsWithStatus16) {
+  std::ofstream full("/dev/full", std::ios::binary);
+  ASSERT_TRUE(full.is_open());
+  std::istringstream in(
+      "3\n4 5 3\n12.1 13.4 11.8 12.9\n14.2 15.1 13.7 14.8 15.0\n11.2 10.9 12.3\n1.5\n");
+  std::ostringstream out;
+  const con::Io io{in, out, full, false};
+  EXPECT_EQ(anovaf::run(io), 16);
 }
 
 }  // namespace
