@@ -33,6 +33,8 @@ TEST(ChiSquareUpperTail, TabulatedValues) {
       {1, 1.0f, "%.8f", "0.31731051"},     // no series
       {2, 1.0f, "%.8f", "0.60653067"},     // exp(-x/2) itself
       {3, 7.8147f, "%.8f", "0.05000062"},  // odd series, one term
+      // sqrt(2 pi x) from the single 2 pi; the double 2 pi gives 0.38396505.
+      {3, 3.0501003f, "%.8f", "0.38396499"},
       {4, 1.0f, "%.6f", "0.909796"},
       {9, 16.919f, "%.8f", "0.04999963"},
       {10, 16.919f, "%.8f", "0.07617562"},

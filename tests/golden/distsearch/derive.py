@@ -34,6 +34,9 @@ CASES = [
     ('refuse-eleven-groups', ['11']),
     ('refuse-size-1001', ['2', '5 1001']),
     ('end-of-input', ['2', '3 3', '1 2 3']),
+    ('mean-in-pooling-order', ['6', '5 5 2 3 2 2', '0.54 0.49 0.54 0.13 -0.96',
+                               '0.24 -1.3 1.05 0.32 -0.46', '-1.13 -1.12', '1.56 -0.34 -0.39',
+                               '0.0010000791 -0.0010000791', '1.0701341e-09 -1.0701341e-09']),
 ]
 
 
@@ -185,7 +188,8 @@ def derive(lines):
         return bytes(out), 8
 
     z = pooled_residuals(x)
-    # search
+    # search; the mean absolute residual runs over the residuals in pooling
+    # order, before they are sorted for the distances
     a = 0.0
     if total_size > 0:
         s = 0.0
