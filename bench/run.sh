@@ -1,14 +1,23 @@
 #!/usr/bin/env bash
 # Times every program on worst-case data at its data-model limits and prints a
 # table of wall time (the median of BENCH_RUNS runs, default 11, in
-# milliseconds) and peak memory (GNU time). Data sets: all-distinct values,
-# all-tied values, and distinct values with one huge outlier.
-#   bench/run.sh [build-dir]     (default build/release; build it first,
-#                                 e.g. with tools/run-example)
+# milliseconds), the exit status of those runs, and peak memory (GNU time, one
+# more run). Data sets: all-distinct values, all-tied values, and distinct
+# values with one huge outlier.
+#   [BENCH_RUNS=n] bench/run.sh [build-dir]
+#       n: runs a row, a whole number from 1 (default 11); build-dir: default
+#       build/release (build it first, e.g. with tools/run-example)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
-runs=${BENCH_RUNS:-11}
+runs=${BENCH_RUNS-11}
+# A whole number of 1 or more, at most 9 digits after any leading zeros (so
+# that the shell's arithmetic holds it).
+if ! [[ $runs =~ ^0*[1-9][0-9]{0,8}$ ]]; then
+  echo "usage: [BENCH_RUNS=n] bench/run.sh [build-dir]   (n a whole number from 1; got '$runs')" >&2
+  exit 2
+fi
+runs=$((10#$runs))
 source tools/lib.sh
 for prog in "${programs[@]}"; do
   if [ ! -x "$build/$prog/$prog" ]; then
@@ -53,19 +62,25 @@ dialogue() {
 }
 
 printf '%-11s %-44s %9s %10s %5s\n' program "data set" "wall (ms)" "peak (KB)" exit
+# measure <program> <label> <input>: one row. The status column is the exit
+# status of the timed runs, or every status seen among them (a/b) when they
+# differ.
 measure() {
-  local prog=$1 label=$2 input=$3 status ms t0 t1 r
+  local prog=$1 label=$2 input=$3 status ms t0 t1 r s
   set +e
   /usr/bin/time -f '%M' -o "$tmp/time" "$build/$prog/$prog" <"$input" >/dev/null 2>"$tmp/err"
-  status=$?
   : >"$tmp/walls"
+  : >"$tmp/statuses"
   for ((r = 0; r < runs; r++)); do
     t0=$EPOCHREALTIME
     "$build/$prog/$prog" <"$input" >/dev/null 2>"$tmp/err"
+    s=$?
     t1=$EPOCHREALTIME
     echo "$t0 $t1" >>"$tmp/walls"
+    echo "$s" >>"$tmp/statuses"
   done
   set -e
+  status=$(sort -n -u "$tmp/statuses" | paste -s -d /)
   ms=$(awk '{ print ($2 - $1) * 1000 }' "$tmp/walls" | sort -g |
     awk '{ v[NR] = $1 } END { printf "%.1f", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
   printf '%-11s %-44s %9s %10s %5s\n' "$prog" "$label" "$ms" "$(cat "$tmp/time")" "$status"
