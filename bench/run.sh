@@ -5,16 +5,16 @@
 # more run). Data sets: all-distinct values, all-tied values, and distinct
 # values with one huge outlier.
 #   [BENCH_RUNS=n] bench/run.sh [build-dir]
-#       n: runs a row, a whole number from 1 (default 11); build-dir: default
+#       n: runs a row, 1 to 999999999 (default 11); build-dir: default
 #       build/release (build it first, e.g. with tools/run-example)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
 runs=${BENCH_RUNS-11}
-# A whole number of 1 or more, at most 9 digits after any leading zeros (so
-# that the shell's arithmetic holds it).
+# A whole number from 1 to 999999999 (leading zeros allowed), well inside
+# the shell's arithmetic.
 if ! [[ $runs =~ ^0*[1-9][0-9]{0,8}$ ]]; then
-  echo "usage: [BENCH_RUNS=n] bench/run.sh [build-dir]   (n a whole number from 1; got '$runs')" >&2
+  echo "usage: [BENCH_RUNS=n] bench/run.sh [build-dir]   (n a whole number from 1 to 999999999; got '$runs')" >&2
   exit 2
 fi
 runs=$((10#$runs))
@@ -63,12 +63,12 @@ dialogue() {
 
 printf '%-11s %-44s %9s %10s %5s\n' program "data set" "wall (ms)" "peak (KB)" exit
 # measure <program> <label> <input>: one row. The status column is the exit
-# status of the timed runs, or every status seen among them (a/b) when they
-# differ.
+# status of the timed runs; when they differ, the distinct statuses in
+# increasing order, joined by / (0/3).
 measure() {
   local prog=$1 label=$2 input=$3 status ms t0 t1 r s
   set +e
-  /usr/bin/time -f '%M' -o "$tmp/time" "$build/$prog/$prog" <"$input" >/dev/null 2>"$tmp/err"
+  /usr/bin/time -q -f '%M' -o "$tmp/time" "$build/$prog/$prog" <"$input" >/dev/null 2>"$tmp/err"
   : >"$tmp/walls"
   : >"$tmp/statuses"
   for ((r = 0; r < runs; r++)); do
