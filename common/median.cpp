@@ -35,6 +35,17 @@ float half_sum(float a, float b) {
   return static_cast<float>((static_cast<double>(a) + static_cast<double>(b)) / 2.0);
 }
 
+// The median of n values when both middle values lie in one NaN-free part:
+// the half sum of its low_rank-th smallest value and the one after it (the
+// same value again for odd n, where the two middle ranks are equal).
+// Reorders the part. Its values hold no NaN, so the order of the two in the
+// sum does not matter.
+float middle_of_part(float* part, int32_t size, int32_t low_rank, int32_t n) {
+  const float low_value = select_rth(part, size, low_rank);
+  const float high_value = (n % 2 == 1) ? low_value : next_after_rth(part, size, low_rank);
+  return half_sum(low_value, high_value);
+}
+
 }  // namespace
 
 float median(const float* x, int32_t n) {
@@ -64,10 +75,7 @@ float median(const float* x, int32_t n) {
   if (lower_count > upper_count) {
     // Both middle values lie in lower, which holds no NaN: they are its
     // low_rank-th and high_rank-th smallest values.
-    const float low_value = select_rth(lower.data(), lower_count, low_rank);
-    const float high_value =
-        (high_rank == low_rank) ? low_value : next_after_rth(lower.data(), lower_count, low_rank);
-    return half_sum(high_value, low_value);
+    return middle_of_part(lower.data(), lower_count, low_rank, n);
   }
 
   if (lower_count < upper_count) {
@@ -139,19 +147,9 @@ float median_of_scratch(float* x, int32_t n) {
   const int32_t lower_count = static_cast<int32_t>(split - x);
   const int32_t upper_count = n - lower_count;
   const int32_t low_rank = (n + 1) / 2;
-  const int32_t high_rank = (n + 2) / 2;
-  if (lower_count > upper_count) {
-    const float low_value = select_rth(x, lower_count, low_rank);
-    const float high_value =
-        (high_rank == low_rank) ? low_value : next_after_rth(x, lower_count, low_rank);
-    return half_sum(high_value, low_value);
-  }
+  if (lower_count > upper_count) return middle_of_part(x, lower_count, low_rank, n);
   if (lower_count < upper_count) {
-    const int32_t low_rank_in_upper = low_rank - lower_count;
-    const float low_value = select_rth(split, upper_count, low_rank_in_upper);
-    const float high_value =
-        (high_rank == low_rank) ? low_value : next_after_rth(split, upper_count, low_rank_in_upper);
-    return half_sum(low_value, high_value);
+    return middle_of_part(split, upper_count, low_rank - lower_count, n);
   }
   return half_sum(*std::max_element(x, split), *std::min_element(split, x + n));
 }
